@@ -1,0 +1,121 @@
+#include "app/frame_loop.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+#include "app/engine.h"
+#include "match/match_clock.h"
+#include "ui/cameras.h"
+#include "ui/hud.h"
+
+bool running = false;
+bool paused = false;
+irr::s32 ps_array[FRAME_HISTOGRAM_SIZE];
+irr::s32 frameTimeSum = 0;
+irr::s32 frameCount = 0;
+float averageFrameTime = 0.0f;
+irr::s32 lastClock = 0;
+
+// Frame rate last written to the caption; -1 so the first drawn pass writes it.
+static int captionFps = -1;
+static wchar_t captionText[1024];
+
+static const irr::video::SColor BACKGROUND(255, 63, 63, 63);
+
+void clearFrameStatistics(irr::s32 now)
+{
+    frameTimeSum = 0;
+    frameCount = 0;
+    memset(ps_array, 0, sizeof ps_array);
+    lastClock = now;
+}
+
+bool countFrame(irr::s32 now)
+{
+    const irr::s32 dt = now - lastClock;
+    lastClock = now;
+    // A clock that steps back is treated like an endless stall: recorded nowhere.
+    if (dt < 0 || dt >= FRAME_HISTOGRAM_SIZE)
+        return false;
+    ++ps_array[dt];
+    // dt 0 spins until the clock moves; 100 ms and more is a stall, dropped whole.
+    if (dt == 0 || dt > LONGEST_COUNTED_FRAME)
+        return false;
+    frameTimeSum += dt;
+    frameCount += 1;
+    averageFrameTime = static_cast<float>(static_cast<double>(frameTimeSum) / frameCount);
+    return true;
+}
+
+void simulateAndDraw()
+{
+    if (!paused)
+        matchTick();
+    // The cameras follow even while paused, so the user can look around.
+    updateCamera();
+    driver->beginScene(true, true, BACKGROUND);
+    sceneManager->drawAll();
+    // After the 3D scene, so the HUD lies on top.
+    updateHud();
+    driver->endScene();
+    updateCaption();
+}
+
+void updateCaption()
+{
+    const int fps = driver->getFPS();
+    if (fps == captionFps)
+        return;
+    swprintf(captionText, sizeof captionText / sizeof captionText[0],
+             L"Skorvane A0.85 [%ls] fps:%d avg:%2.1f", driver->getName(), fps,
+             static_cast<double>(frameTimeSum) / frameCount);
+    device->setWindowCaption(captionText);
+    captionFps = fps;
+}
+
+void resetCaption()
+{
+    captionFps = -1;
+}
+
+irr::s32 readClock()
+{
+    using namespace std::chrono;
+    static const steady_clock::time_point start = steady_clock::now();
+    return static_cast<irr::s32>(duration_cast<milliseconds>(steady_clock::now() - start).count());
+}
+
+void runFrameLoop()
+{
+    // run() is asked first on every pass: it delivers the input events, so a
+    // key takes effect in the same pass.
+    while (device->run() && running) {
+        if (countFrame(readClock()))
+            simulateAndDraw();
+    }
+}
+
+void printFrameStatistics()
+{
+    long count = 0, sum = 0, lo = 0, hi = 0;
+    for (long i = 0; i < FRAME_HISTOGRAM_SIZE; ++i) {
+        if (ps_array[i] == 0)
+            continue;
+        // Distinct frame times: each value counts once, whatever its frequency.
+        ++count;
+        sum += i;
+        hi = i;
+        if (lo == 0)
+            lo = i;
+    }
+    printf("\ncount=%ld lo=%ld hi=%ld avg=%f\n", count, lo, hi,
+           static_cast<double>(sum) / static_cast<double>(count));
+    if (count < 20) {
+        for (long i = 1; i < FRAME_HISTOGRAM_SIZE; ++i)
+            if (ps_array[i] != 0)
+                printf("\ni=%ld ps_array[]=%ld", i, static_cast<long>(ps_array[i]));
+    }
+    fflush(stdout);
+}

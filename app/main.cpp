@@ -1,0 +1,14 @@
+// Skorvane: a violent team sport on a banked indoor track.
+#include "app/engine.h"
+#include "app/frame_loop.h"
+#include "app/startup.h"
+
+int main()
+{
+    startUp();
+    runFrameLoop();
+    printFrameStatistics();
+    // The engine's nodes, meshes and textures go with the device.
+    device->drop();
+    return 0;
+}

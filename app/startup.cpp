@@ -1,0 +1,50 @@
+#include "app/startup.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/engine.h"
+#include "app/frame_loop.h"
+#include "app/message.h"
+#include "app/switches.h"
+#include "arena/camera_collision.h"
+#include "arena/scoreboard.h"
+#include "arena/stadium.h"
+#include "match/match_clock.h"
+#include "players/player.h"
+#include "ui/cameras.h"
+#include "ui/hud.h"
+#include "ui/input.h"
+
+irr::IrrlichtDevice* device = 0;
+irr::video::IVideoDriver* driver = 0;
+irr::scene::ISceneManager* sceneManager = 0;
+
+static const irr::core::dimension2d<irr::u32> WINDOW_SIZE(640, 480);
+static constexpr irr::u32 WINDOW_BITS = 16;
+
+void startUp()
+{
+    srand(static_cast<unsigned>(time(0)));
+
+    device = irr::createDevice(irr::video::EDT_OPENGL, WINDOW_SIZE, WINDOW_BITS,
+                               false /*fullscreen*/, false /*stencil*/, false /*vsync*/,
+                               &gameEventReceiver);
+    if (!device)
+        reportMessage(MESSAGE_HALT, "Cannot create graphics driver!");
+    driver = device->getVideoDriver();
+    sceneManager = device->getSceneManager();
+
+    readSwitches();
+    // The scoreboards are built from the digit assets, so these come first.
+    loadClockDigits();
+    createCameras();
+    setupHud();
+    buildStadium();
+    AddPlayers();
+    AddReferees();
+    // Needs the stadium's pieces and the free camera.
+    addCameraCollision();
+    newGame();
+    clearFrameStatistics(readClock());
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the floor, rails, track, wall and elevator solid for the free camera.
+void addCameraCollision();

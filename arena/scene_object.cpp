@@ -1,0 +1,68 @@
+#include "arena/scene_object.h"
+
+#include "app/engine.h"
+
+using irr::core::vector3df;
+using irr::scene::IAnimatedMesh;
+using irr::scene::ISceneNode;
+
+SceneObject sceneObjects[SCENE_OBJECT_COUNT];
+
+SceneObject& sceneObject(int index)
+{
+    return sceneObjects[index];
+}
+
+ISceneNode* addOctreeNode(IAnimatedMesh* mesh, ISceneNode* parent)
+{
+    // Frame 0 at full detail; the loop frames are unused for static meshes.
+    return sceneManager->addOctreeSceneNode(mesh->getMesh(0, 255, -1, -1), parent, -1, OCTREE_MIN_POLYGONS);
+}
+
+ISceneNode* addAnimatedNode(IAnimatedMesh* mesh, ISceneNode* parent)
+{
+    return sceneManager->addAnimatedMeshSceneNode(mesh, parent, -1, vector3df(0, 0, 0), vector3df(0, 0, 0),
+                                                  vector3df(1, 1, 1));
+}
+
+void dressNode(ISceneNode* node, const char* textureFile, bool lighting)
+{
+    node->setMaterialTexture(0, driver->getTexture(textureFile));
+    node->setMaterialFlag(irr::video::EMF_LIGHTING, lighting);
+}
+
+void placeNode(ISceneNode* node, const vector3df* rotation, const vector3df* offset)
+{
+    if (rotation)
+        node->setRotation(*rotation);
+    if (offset)
+        node->setPosition(node->getPosition() + *offset);
+}
+
+ISceneNode* loadSceneObject(SceneObject& entry, const char* meshFile, const char* textureFile,
+                            const vector3df* rotation, const vector3df* offset)
+{
+    entry.mesh = sceneManager->getMesh(meshFile);
+    if (!entry.mesh)
+        return 0;
+    entry.node = addOctreeNode(entry.mesh);
+    if (!entry.node)
+        return 0;
+    dressNode(entry.node, textureFile, false);
+    placeNode(entry.node, rotation, offset);
+    return entry.node;
+}
+
+ISceneNode* loadAnimatedObject(SceneObject& entry, const char* meshFile, const char* textureFile,
+                               const vector3df* offset)
+{
+    entry.mesh = sceneManager->getMesh(meshFile);
+    if (!entry.mesh)
+        return 0;
+    entry.node = addAnimatedNode(entry.mesh);
+    if (!entry.node)
+        return 0;
+    dressNode(entry.node, textureFile, false);
+    placeNode(entry.node, 0, offset);
+    return entry.node;
+}

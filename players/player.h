@@ -1,0 +1,155 @@
+#pragma once
+// The player record, the two rosters and the referees, with the operations
+// that work on one player. Units: cm, ms, rad (unless degrees are said), kg.
+#include <irrlicht.h>
+
+enum PlayerType { Biker = 0, Skater = 1, Catcher = 2 };
+
+// Values are part of the game's readouts: 13 and 15 are never assigned.
+enum PathState {
+    DEAD = 0,
+    SEATED = 1,
+    STOPPED = 2,
+    SEAT_TO_GATE = 3,
+    GATE_TO_SEAT = 4,
+    GATE_TO_TRACK = 5,
+    TRACK_TO_GATE = 6,
+    LAPPING = 7,
+    PASS_TO_SKATER = 8,
+    ATTEMPTING_CATCH = 9,
+    TRYING_TO_SCORE = 10,
+    ATTACK_SCORER = 11,
+    DEFEND_GOAL = 12,
+    EVEN_SPACING = 14,
+    USER_CONTROL = 16
+};
+
+// Plain data: the rosters start zero-filled, AddPlayers and reset give every
+// field that matters its value.
+struct Player {
+    irr::u8 selected;      // under the user's control; cleared by deselect, reset, crit and death
+    irr::u8 polar;         // speeds are polar (1) or straight x/z walks (0); kept by set_path
+    char team;             // 'H' home, 'A' away
+    irr::s32 wobble;       // ticks of hit wobble still to show
+    irr::s32 seated_ticks; // ticks seated while autoPlay is on; at 101 the player leaves
+    irr::s32 hp;           // condition points, 100 after reset, no upper bound
+    irr::s32 penalty;      // game-clock seconds still to serve
+    irr::s32 number;       // shirt number 0..9, the roster index
+    float r;               // cm from the track centre
+    float theta;           // rad, in [0, 2π) after each read-back
+    float height;          // cm above the floor, from the bank
+    float plan_v2;         // planner's working values, kept after each plan
+    float plan_v2_target;
+    float plan_e_u;
+    float plan_e_u_target;
+    float plan_e_k;
+    float plan_e_k_target;
+    float plan_e_t_target;
+    float plan_e_t;
+    float plan_e_delta;
+    float plan_power;      // energy per ms the path needs
+    float plan_time;       // ms; the only planning value read again by the next plan
+    float plan_r_dt;       // cm/ms
+    float plan_t_dt;       // rad/ms
+    float zt_dt;           // rad/ms when polar, cm/ms along z when not
+    float xr_dt;           // cm/ms radial when polar, along x when not
+    float zt_dt2;          // rad/ms², user control only; only ever set to 0
+    float xr_dt2;          // cm/ms², the user's radial acceleration
+    float target_xr;       // straight walks: target x; GATE_TO_TRACK: target radius
+    float target_zt;       // straight walks: target z; track states: angle still allowed (rad)
+    float last_dist2;      // cm², squared distance to the walk's target at the previous tick
+    float mass;            // kg, 100 after reset
+    float pms;             // effort: fraction of top speed the path asks for
+    float power;           // energy change per ms over the last tick
+    float exertion;        // sum of positive energy changes since reset
+    irr::s32 lp;           // previous path
+    irr::s32 path;         // current PathState
+    irr::s32 lane;         // 0: r <= 900, 1: up to 1600, 2: the bank
+    irr::s32 type;         // PlayerType
+    irr::scene::ISceneNode* node;     // the body; its position is the player's true position
+    irr::scene::ISceneNode* statball; // status ball, a child of node
+    irr::core::vector3df seat;        // stored by reset
+
+    // Record (players/roster.cpp)
+    void reset();
+    irr::core::vector3df seat_position() const;
+    void set_path(int p);
+    bool set_path_handled(int p); // the same, for key handlers: returns true (absorbed)
+    void select();
+    void deselect();
+    bool is_selected() const { return selected != 0; }
+    float get_zt_dt() const { return zt_dt; }
+    float get_xr_dt() const { return xr_dt; }
+
+    // Motion (players/track_motion.cpp)
+    void plan_path(float dr, float dtheta, float pms);
+    void chase(float dr, float dtheta, float pms, float target_angular_speed);
+    void set_zt_dt(float omega);
+    void set_xr_dt(float v);
+    float potential_energy() const;
+    float kinetic_energy() const;
+    float total_energy() const;
+    float speed_mph() const;
+    float top_speed() const;  // cm/ms by kind
+    float power_limit() const; // per ms by kind
+
+    // Path transitions (players/state_machine.cpp)
+    void stop();
+    void kill();
+    void start_lapping(float pms);
+    void lap();
+    void leave_seat();
+    void enter_track();
+    void walk_to_seat();
+    void leave_track();
+
+    // Condition (match/contact.cpp) and the ball's hit (match/ball.cpp)
+    void change_condition(int delta);
+    void hit_by_ball();
+};
+
+constexpr int TEAM_SIZE = 10;
+
+// Whole-run rosters; element i has shirt number i.
+extern Player home_players[TEAM_SIZE];
+extern Player away_players[TEAM_SIZE];
+
+// 'H' picks the home roster, any other letter the away roster.
+inline Player* roster(char team)
+{
+    return team == 'H' ? home_players : away_players;
+}
+inline Player& playerOf(char team, int number)
+{
+    return roster(team)[number];
+}
+
+struct Referee {
+    irr::scene::ISceneNode* node;
+    float yaw; // degrees about the vertical axis; rewritten by the match tick
+};
+constexpr int REFEREE_COUNT = 3;
+extern Referee referees[REFEREE_COUNT];
+
+// Shared meshes, loaded once by AddPlayers and AddReferees; owned by the engine.
+extern irr::scene::IAnimatedMesh* bodyMesh;
+extern irr::scene::IAnimatedMesh* wheelMesh;
+extern irr::scene::IAnimatedMesh* statballMesh;
+extern irr::scene::IAnimatedMesh* refereeMesh;
+
+// Record and rosters (players/roster.cpp)
+void AddPlayers();
+Player& add_player(char team, int number);
+void AddReferees();
+int HowManyOnTrack(int type, char team);
+const char* pathStateText(int path); // the readout's name of a path state, "UNKNOWN" outside the table
+
+// Track motion (players/track_motion.cpp)
+float angle_ahead(float a, float b);
+irr::core::vector3df read_track_position(Player& player);
+void advance_player(Player& player, irr::core::vector3df p);
+bool place_player(Player& player, irr::core::vector3df p);
+
+// State machine (players/state_machine.cpp)
+void update_players();
+void update_player(char team, int number);

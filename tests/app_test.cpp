@@ -1,0 +1,220 @@
+// The application shell: switches file, frame-time rules, exit statistics,
+// the message routine, the commentary line and the random draw.
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/commentary.h"
+#include "app/frame_loop.h"
+#include "app/message.h"
+#include "app/random.h"
+#include "app/switches.h"
+#include "test_support.h"
+
+namespace {
+
+// Runs the switch reader in a scratch folder holding the given file (or none).
+class SwitchesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/skorvane-ini-XXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(pattern));
+        folder = pattern;
+        ASSERT_EQ(0, chdir(folder.c_str()));
+    }
+    void TearDown() override
+    {
+        unlink((folder + "/skorvane.ini").c_str());
+        rmdir(folder.c_str());
+    }
+    void writeIni(const std::string& bytes)
+    {
+        FILE* file = fopen("skorvane.ini", "wb");
+        ASSERT_NE(nullptr, file);
+        fwrite(bytes.data(), 1, bytes.size(), file);
+        fclose(file);
+    }
+    std::string read()
+    {
+        // Stale values must be cleared by the reader itself.
+        floorSwitch = lightingSwitch = bikerSwitch = true;
+        return captureStdout([] { readSwitches(); });
+    }
+    std::string folder;
+};
+
+TEST_F(SwitchesTest, MissingOrEmptyFileGivesDefaultsSilently)
+{
+    EXPECT_EQ("", read());
+    EXPECT_FALSE(floorSwitch || lightingSwitch || bikerSwitch);
+
+    writeIni("");
+    EXPECT_EQ("", read());
+    EXPECT_FALSE(floorSwitch || lightingSwitch || bikerSwitch);
+}
+
+TEST_F(SwitchesTest, AllThreeLettersThenALineEndReportTheLineEndOnce)
+{
+    writeIni("FLP\n");
+    EXPECT_EQ("unknown INI switch \n\n", read());
+    EXPECT_TRUE(floorSwitch);
+    EXPECT_TRUE(lightingSwitch);
+    EXPECT_TRUE(bikerSwitch);
+}
+
+TEST_F(SwitchesTest, LowerCaseIsUnknownAndRepeatsCountOnce)
+{
+    writeIni("fLL");
+    EXPECT_EQ("unknown INI switch f\n", read());
+    EXPECT_FALSE(floorSwitch);
+    EXPECT_TRUE(lightingSwitch);
+    EXPECT_FALSE(bikerSwitch);
+}
+
+TEST_F(SwitchesTest, EveryByteIsExaminedUpToTheRealEnd)
+{
+    // A 0xFF byte is not the end of the file, and a NUL byte is not the end of the text.
+    writeIni(std::string("F\xff\0P", 4));
+    const std::string out = read();
+    EXPECT_EQ(std::string("unknown INI switch \xff\nunknown INI switch \0\n", 42), out);
+    EXPECT_TRUE(floorSwitch);
+    EXPECT_TRUE(bikerSwitch);
+    EXPECT_FALSE(lightingSwitch);
+}
+
+class FramePassTest : public ::testing::Test {
+protected:
+    void SetUp() override { clearFrameStatistics(1000); }
+};
+
+TEST_F(FramePassTest, ZeroDtSpinsAndCountsOnlyInTheHistogram)
+{
+    EXPECT_FALSE(countFrame(1000));
+    EXPECT_EQ(1, ps_array[0]);
+    EXPECT_EQ(0, frameCount);
+    EXPECT_EQ(0, frameTimeSum);
+}
+
+TEST_F(FramePassTest, OneToNinetyNineAreCountedInTheAverage)
+{
+    EXPECT_TRUE(countFrame(1001));
+    EXPECT_TRUE(countFrame(1100));
+    EXPECT_EQ(1, ps_array[1]);
+    EXPECT_EQ(1, ps_array[99]);
+    EXPECT_EQ(2, frameCount);
+    EXPECT_EQ(100, frameTimeSum);
+    EXPECT_FLOAT_EQ(50.0f, averageFrameTime);
+}
+
+TEST_F(FramePassTest, StallsOfAHundredOrMoreAreDroppedButCounted)
+{
+    EXPECT_TRUE(countFrame(1020));
+    EXPECT_FALSE(countFrame(1120));   // 100 ms
+    EXPECT_FALSE(countFrame(101119)); // 99999 ms
+    EXPECT_EQ(1, ps_array[100]);
+    EXPECT_EQ(1, ps_array[99999]);
+    EXPECT_EQ(1, frameCount);
+    EXPECT_FLOAT_EQ(20.0f, averageFrameTime);
+    EXPECT_EQ(101119, lastClock);
+}
+
+TEST_F(FramePassTest, EndlessStallsAndBackwardClocksAreRecordedNowhere)
+{
+    EXPECT_FALSE(countFrame(101000)); // 100000 ms
+    EXPECT_EQ(101000, lastClock);
+    EXPECT_FALSE(countFrame(100990)); // the clock stepped back
+    EXPECT_EQ(100990, lastClock);
+    long total = 0;
+    for (int i = 0; i < FRAME_HISTOGRAM_SIZE; ++i)
+        total += ps_array[i];
+    EXPECT_EQ(0, total);
+    EXPECT_EQ(0, frameCount);
+}
+
+TEST_F(FramePassTest, StatisticsWithNoPassPrintZerosAndNotANumber)
+{
+    const std::string out = captureStdout([] { printFrameStatistics(); });
+    EXPECT_EQ(0u, out.find("\ncount=0 lo=0 hi=0 avg="));
+    EXPECT_NE(std::string::npos, out.find("nan"));
+}
+
+TEST_F(FramePassTest, StatisticsWithOnlyZeroDtPrintCountOne)
+{
+    countFrame(1000);
+    countFrame(1000);
+    EXPECT_EQ("\ncount=1 lo=0 hi=0 avg=0.000000\n", captureStdout([] { printFrameStatistics(); }));
+}
+
+TEST_F(FramePassTest, FewDistinctFrameTimesAreListedFromEntryOne)
+{
+    countFrame(1000); // entry 0 is never listed
+    countFrame(1016);
+    countFrame(1032);
+    countFrame(1049);
+    // Distinct values 0, 16, 17: the average is over values, not over frames.
+    EXPECT_EQ("\ncount=3 lo=16 hi=17 avg=11.000000\n"
+              "\ni=16 ps_array[]=2"
+              "\ni=17 ps_array[]=1",
+              captureStdout([] { printFrameStatistics(); }));
+}
+
+TEST_F(FramePassTest, TwentyDistinctFrameTimesPrintTheSummaryOnly)
+{
+    int now = 1000;
+    for (int dt = 1; dt <= 20; ++dt)
+        countFrame(now += dt);
+    EXPECT_EQ("\ncount=20 lo=1 hi=20 avg=10.500000\n", captureStdout([] { printFrameStatistics(); }));
+}
+
+TEST(MessageTest, PauseLevelPrintsAndPauses)
+{
+    paused = false;
+    EXPECT_EQ("ball holder not OK\npausing", captureStdout([] { reportMessage(0, "ball holder not OK"); }));
+    EXPECT_TRUE(paused);
+    paused = false;
+    EXPECT_EQ("pausing", captureStdout([] { reportMessage(0, nullptr); }));
+    EXPECT_TRUE(paused);
+    paused = false;
+}
+
+TEST(MessageDeathTest, HaltLevelPrintsAndExitsWithStatusOne)
+{
+    EXPECT_HALTS(reportMessage(1, "Game Over!"), "Game Over!\nhalting");
+}
+
+TEST(CommentaryTest, PlayerLinesAndLongTextsAreBounded)
+{
+    setPlayerCommentary('A', 3, "hit by ball!");
+    EXPECT_STREQ("A3 hit by ball!", getCommentary());
+    setCommentary("Building stadium");
+    EXPECT_STREQ("Building stadium", getCommentary());
+
+    const std::string longText(400, 'x');
+    setCommentary(longText.c_str());
+    EXPECT_EQ(std::string(COMMENTARY_SIZE - 1, 'x'), getCommentary());
+}
+
+TEST(RandomTest, DrawsStayWithinTheScaleEitherSign)
+{
+    srand(7);
+    float lo = 1e9f, hi = -1e9f;
+    for (int i = 0; i < 20000; ++i) {
+        const float v = randomScaled(1160.0f);
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+        const float n = randomScaled(-0.0010709974f);
+        ASSERT_LE(n, 0.0f);
+        ASSERT_GE(n, -0.0010709974f);
+    }
+    EXPECT_GE(lo, 0.0f);
+    EXPECT_LE(hi, 1160.0f);
+    // Uniform over the whole range, not bunched at one end.
+    EXPECT_LT(lo, 20.0f);
+    EXPECT_GT(hi, 1140.0f);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+# Helpers for the end-to-end tests: the real game in a real window under Xvfb
+# with Mesa's software OpenGL. Source it with the build folder as $1.
+set -euo pipefail
+
+BUILD_DIR="$(cd "${1:?build folder}" && pwd)"
+E2E_WORK="$(mktemp -d /tmp/skorvane-e2e.XXXXXX)"
+ARTIFACTS="$BUILD_DIR/e2e-artifacts"
+mkdir -p "$ARTIFACTS"
+XVFB_PID=""
+GAME_PID=""
+GAME_OUT="$E2E_WORK/game.out"
+export LIBGL_ALWAYS_SOFTWARE=1
+
+fail() { echo "FAIL: $*" >&2; [ -f "$GAME_OUT" ] && { echo "--- game output:" >&2; tail -c 3000 "$GAME_OUT" >&2; echo >&2; }; exit 1; }
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_WORK"
+}
+trap cleanup EXIT
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+    local fifo="$E2E_WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+}
+
+# Starts the game from a run folder (default: the build folder) in the background.
+start_game() {
+    local run_dir="${1:-$BUILD_DIR}"
+    (cd "$run_dir" && exec stdbuf -o0 "$BUILD_DIR/skorvane" >"$GAME_OUT" 2>&1) &
+    GAME_PID=$!
+}
+
+# Waits for the game's window (by its caption) and prints its id.
+wait_window() {
+    local id=""
+    for _ in $(seq 1 200); do
+        id=$(xdotool search --name '^Skorvane A0\.85' 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window showed"
+        sleep 0.1
+    done
+    fail "no game window"
+}
+
+caption() { xdotool getwindowname "$1"; }
+
+# Focuses the window, then presses and releases each key named (xdotool names).
+send_keys() {
+    local id="$1"; shift
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    for key in "$@"; do
+        xdotool key --window "$id" --delay 60 "$key"
+        sleep 0.15
+    done
+}
+
+screenshot() { import -window "$1" "$ARTIFACTS/$2.png"; echo "$ARTIFACTS/$2.png"; }
+
+close_window() { "$BUILD_DIR/tests/xclose" "$1"; }
+
+# Waits for the game to end and sets GAME_STATUS to its exit status.
+# (Call it directly, not in $(...): only this shell can wait for the game.)
+wait_game() {
+    GAME_STATUS=0
+    for _ in $(seq 1 200); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
+    wait "$GAME_PID" || GAME_STATUS=$?
+    GAME_PID=""
+}

@@ -1,0 +1,77 @@
+#include "test_support.h"
+
+#include <unistd.h>
+
+#include <cstring>
+
+#include "app/engine.h"
+#include "app/frame_loop.h"
+#include "app/switches.h"
+#include "arena/scene_object.h"
+#include "arena/scoreboard.h"
+#include "match/ball.h"
+#include "match/match_clock.h"
+#include "players/player.h"
+#include "ui/cameras.h"
+#include "ui/input.h"
+
+const char* runDirectory()
+{
+    return SKORVANE_RUN_DIR;
+}
+
+void clearGameRecords()
+{
+    for (int i = 0; i < TEAM_SIZE; ++i) {
+        home_players[i] = Player();
+        away_players[i] = Player();
+    }
+    for (Referee& referee : referees)
+        referee = Referee();
+    bodyMesh = wheelMesh = statballMesh = refereeMesh = 0;
+    ball = Ball();
+    matchClock = MatchClock();
+    clockTickCounter = 0;
+    autoFireCounter = 0;
+    autoPlay = false;
+    for (SceneObject& entry : sceneObjects)
+        entry = SceneObject();
+    timeboxMesh = 0;
+    memset(digitTextures, 0, sizeof digitTextures);
+    floorSwitch = lightingSwitch = bikerSwitch = false;
+    running = false;
+    paused = false;
+    frameTimeSum = 0;
+    frameCount = 0;
+    averageFrameTime = 0.0f;
+    lastClock = 0;
+    freeCamera = chaseCamera = 0;
+    cameraMode = 0;
+    previousCameraMode = 4;
+    chasePosition = irr::core::vector3df();
+    selectedTeam = 'H';
+    selectedPlayer = 0;
+    showRosterReadouts = false;
+    gameEventReceiver.handled = false;
+}
+
+void NullDeviceTest::SetUp()
+{
+    ASSERT_EQ(0, chdir(runDirectory()));
+    clearGameRecords();
+    device = irr::createDevice(irr::video::EDT_NULL, irr::core::dimension2d<irr::u32>(640, 480));
+    ASSERT_NE(nullptr, device);
+    // The engine's own log lines would mix with the console output under test.
+    device->getLogger()->setLogLevel(irr::ELL_NONE);
+    driver = device->getVideoDriver();
+    sceneManager = device->getSceneManager();
+}
+
+void NullDeviceTest::TearDown()
+{
+    if (device)
+        device->drop();
+    device = 0;
+    driver = 0;
+    sceneManager = 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Shared test fixtures: a real engine on the null video driver (no window),
+// the game's globals pointed at it, and the game's records cleared.
+#include <gtest/gtest.h>
+#include <irrlicht.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+// Runs `statement` in a child whose standard output is folded into its error
+// stream, so the death test can match what the game printed to the console.
+#define EXPECT_HALTS(statement, pattern)                                                  \
+    EXPECT_EXIT(                                                                          \
+        {                                                                                 \
+            fflush(stdout);                                                               \
+            dup2(2, 1);                                                                   \
+            statement;                                                                    \
+        },                                                                                \
+        ::testing::ExitedWithCode(1), pattern)
+
+// A null-driver device set as the game's device, driver and scene manager,
+// run from the folder that holds the generated meshes/. Every game record
+// (rosters, ball, clock, stadium table, flags) starts cleared.
+class NullDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Clears the game's global records as they are at program start.
+void clearGameRecords();
+
+// Captures what the game prints to standard output while `body` runs.
+template <typename Body>
+std::string captureStdout(Body body)
+{
+    fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    body();
+    fflush(stdout);
+    return ::testing::internal::GetCapturedStdout();
+}
+
+// The folder the tests run from: the build folder with meshes/ in it.
+const char* runDirectory();

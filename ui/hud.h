@@ -1,0 +1,18 @@
+#pragma once
+// The HUD: static texts and marker rectangles over the 640 x 480 window.
+#include <irrlicht.h>
+
+constexpr int HUD_TEXT_SIZE = 1024; // wide characters
+
+extern wchar_t hudText[HUD_TEXT_SIZE];
+extern irr::gui::IGUIStaticText* centreReadout;
+extern irr::gui::IGUIStaticText* homeReadouts[10];
+extern irr::gui::IGUIStaticText* homeStates[10];
+extern irr::gui::IGUIStaticText* awayReadouts[10];
+extern irr::gui::IGUIStaticText* awayStates[10];
+extern irr::gui::IGUIStaticText* ballStatusText;
+extern irr::gui::IGUIStaticText* scoreText;
+extern irr::gui::IGUIStaticText* commentaryText;
+
+void setupHud();
+void updateHud();

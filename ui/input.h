@@ -1,0 +1,25 @@
+#pragma once
+// Keyboard and mouse: one event receiver for the whole run.
+#include <irrlicht.h>
+
+struct Player;
+
+class GameEventReceiver : public irr::IEventReceiver {
+public:
+    ~GameEventReceiver() override {}
+    // Reacts to key releases and mouse button presses; returns `handled`.
+    bool OnEvent(const irr::SEvent& event) override;
+
+    bool handled = false; // result of the last release or mouse event processed
+};
+
+// Created before the program's entry runs; start-up hands it to the device.
+extern GameEventReceiver gameEventReceiver;
+
+extern char selectedTeam;     // 'H' or 'A'; newGame sets 'H'
+extern int selectedPlayer;    // shirt number 0..9; newGame sets 0
+extern bool showRosterReadouts; // the HUD's forty roster texts; newGame clears it
+
+Player* selectedPlayerRecord();
+bool handleKey(const irr::SEvent* event);
+bool handleMouse(const irr::SEvent* event);
