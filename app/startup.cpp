@@ -32,9 +32,19 @@ void startUp()
                                &gameEventReceiver);
     if (!device)
         reportMessage(MESSAGE_HALT, "Cannot create graphics driver!");
+    useDevice(device);
+    buildGame();
+}
+
+void useDevice(irr::IrrlichtDevice* engine)
+{
+    device = engine;
     driver = device->getVideoDriver();
     sceneManager = device->getSceneManager();
+}
 
+void buildGame()
+{
     readSwitches();
     // The scoreboards are built from the digit assets, so these come first.
     loadClockDigits();

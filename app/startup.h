@@ -1,4 +1,16 @@
 #pragma once
 // Start-up: device, switches, assets, cameras, HUD, stadium, players, collision,
 // the first new game and cleared frame statistics, in that order.
+#include <irrlicht.h>
+
+// Seeds the random generator, opens the game's window and builds the game.
+// Halts with "Cannot create graphics driver!" when no window can be opened.
 void startUp();
+
+// Makes `engine` the game's device, taking its video driver and scene manager.
+void useDevice(irr::IrrlichtDevice* engine);
+
+// Everything after the device: switches, digits, cameras, HUD, stadium,
+// players, referees, camera collision, a new game and cleared frame statistics.
+// Also used on the null driver by the headless runner, benchmarks and tests.
+void buildGame();
