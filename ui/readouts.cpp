@@ -1,13 +1,118 @@
 #include "ui/readouts.h"
 
+#include <cinttypes>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cwchar>
+
+#include "match/match_clock.h"
 #include "players/player.h"
 
+// Filled by writeStateLine; the element copies it, so one buffer serves all twenty.
 wchar_t stateText[STATE_TEXT_SIZE];
 
-void formatReadout(const Player&, wchar_t* destination)
+// The dumps convert radians with this single-precision 2π.
+static constexpr float TWO_PI = 6.2831855f;
+static constexpr float CM_PER_METRE = 100.0f;
+static constexpr float POWER_SCALE = 10000.0f;   // readout shows power in 1/10000 per ms
+static constexpr float EXERTION_SCALE = 36000.0f; // readout shows exertion in these units
+
+using irr::video::SColor;
+static const SColor PENALTY_COLOUR(127, 255, 127, 0);
+static const SColor UNKNOWN_COLOUR(127, 96, 63, 63);
+static const SColor RED(127, 255, 0, 0);
+static const SColor YELLOW(127, 255, 255, 0);
+static const SColor BLUE(127, 0, 0, 255);
+static const SColor WHITE(127, 255, 255, 255);
+static const SColor CYAN(127, 0, 255, 255);
+static const SColor MAGENTA(127, 255, 0, 255);
+static const SColor GREEN(127, 63, 255, 0);
+
+// State colours by path value; 13 and 15 are never assigned and read as unknown.
+static const SColor* const STATE_COLOURS[] = {
+    &RED,            // DEAD
+    &YELLOW,         // SEATED
+    &RED,            // STOPPED
+    &BLUE,           // SEAT_TO_GATE
+    &WHITE,          // GATE_TO_SEAT
+    &BLUE,           // GATE_TO_TRACK
+    &WHITE,          // TRACK_TO_GATE
+    &CYAN,           // LAPPING
+    &MAGENTA,        // PASS_TO_SKATER
+    &MAGENTA,        // ATTEMPTING_CATCH
+    &RED,            // TRYING_TO_SCORE
+    &RED,            // ATTACK_SCORER
+    &RED,            // DEFEND_GOAL
+    &UNKNOWN_COLOUR, // 13
+    &MAGENTA,        // EVEN_SPACING
+    &UNKNOWN_COLOUR, // 15
+    &GREEN,          // USER_CONTROL
+};
+static constexpr int STATE_COLOUR_COUNT = sizeof STATE_COLOURS / sizeof STATE_COLOURS[0];
+
+int wholePart(double value)
 {
-    destination[0] = 0;
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
 }
-void writeStateLine(const Player&, irr::gui::IGUIStaticText*) {}
-void printPlayerDump(const Player&) {}
-void printDumpWithClock(const Player&) {}
+
+static int wholeDegrees(float theta)
+{
+    return wholePart(theta * 360.0f / TWO_PI);
+}
+
+void formatReadout(const Player& player, wchar_t* destination)
+{
+    swprintf(destination, STATE_TEXT_SIZE, L"%c%d r:%3.1fm t:%03d mph:%3d hp:%d\ne:%d u:%d k:%d p:%d x:%d",
+             player.team, player.number, static_cast<double>(player.r / CM_PER_METRE),
+             wholeDegrees(player.theta), wholePart(player.speed_mph()), player.hp,
+             wholePart(player.total_energy()), wholePart(player.potential_energy()),
+             wholePart(player.kinetic_energy()), wholePart(player.power * POWER_SCALE),
+             wholePart(player.exertion / EXERTION_SCALE));
+}
+
+void writeStateLine(const Player& player, irr::gui::IGUIStaticText* element)
+{
+    SColor colour = UNKNOWN_COLOUR;
+    // A player sitting out a penalty shows the time left, whatever it is doing.
+    if (player.penalty != 0) {
+        swprintf(stateText, STATE_TEXT_SIZE, L"PENALTY %3d", player.penalty);
+        colour = PENALTY_COLOUR;
+    } else {
+        swprintf(stateText, STATE_TEXT_SIZE, L"%s", pathStateText(player.path));
+        if (player.path >= 0 && player.path < STATE_COLOUR_COUNT)
+            colour = *STATE_COLOURS[player.path];
+    }
+    element->setOverrideColor(colour);
+    element->enableOverrideColor(true);
+    element->setText(stateText);
+}
+
+void printPlayerDump(const Player& player)
+{
+    // The handle whole, even where pointers are wider than eight digits.
+    const uintptr_t handle = reinterpret_cast<uintptr_t>(player.node);
+    printf(" %c%d\n r:%3.1f\n t:%3d\n pms:%2.1f%%\n xr_dt:%3.1f\n zt_dt:%3.1f\n path:%d\n lp:%d\n hp:%d\n"
+           " e_t:%d\n e_u:%d\n e_k:%d\n node:%08" PRIXPTR,
+           player.team, player.number, static_cast<double>(player.r / CM_PER_METRE), wholeDegrees(player.theta),
+           static_cast<double>(player.pms * 100.0f), static_cast<double>(player.xr_dt),
+           static_cast<double>(player.zt_dt), player.path, player.lp, player.hp,
+           wholePart(player.total_energy()), wholePart(player.potential_energy()),
+           wholePart(player.kinetic_energy()), handle);
+    // The dump follows a fault report; it must reach the console even if the game halts next.
+    fflush(stdout);
+}
+
+void printDumpWithClock(const Player& player)
+{
+    printf("\nPLAYER DUMP:\n ");
+    matchClock.printClockLine();
+    printPlayerDump(player);
+}

@@ -15,3 +15,9 @@ void writeStateLine(const Player& player, irr::gui::IGUIStaticText* element);
 void printPlayerDump(const Player& player);
 // Heading, clock line and player block.
 void printDumpWithClock(const Player& player);
+
+// A real value as the whole number the readouts show: truncated toward zero.
+// A value that has run away (not a number, or beyond an int) must still print
+// something sane instead of whatever the conversion happens to produce, so it
+// is held at 0 or at the int limits.
+int wholePart(double value);
