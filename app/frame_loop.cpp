@@ -63,16 +63,22 @@ void simulateAndDraw()
     updateCaption();
 }
 
-void updateCaption()
+bool updateCaption()
 {
     const int fps = driver->getFPS();
     if (fps == captionFps)
-        return;
+        return false;
     swprintf(captionText, sizeof captionText / sizeof captionText[0],
              L"Skorvane A0.85 [%ls] fps:%d avg:%2.1f", driver->getName(), fps,
              static_cast<double>(frameTimeSum) / frameCount);
     device->setWindowCaption(captionText);
     captionFps = fps;
+    return true;
+}
+
+const wchar_t* windowCaption()
+{
+    return captionText;
 }
 
 void resetCaption()

@@ -30,8 +30,11 @@ irr::s32 readClock();
 // Runs passes while the device runs and `running` is set.
 void runFrameLoop();
 
-// Writes the caption when the frame rate differs from the one last written.
-void updateCaption();
+// Writes the caption when the frame rate differs from the one last written;
+// true when it was written.
+bool updateCaption();
+// The caption as last written.
+const wchar_t* windowCaption();
 // Forgets the last written frame rate, so the next drawn pass writes the caption.
 void resetCaption();
 

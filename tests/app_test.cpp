@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/commentary.h"
+#include "app/engine.h"
 #include "app/frame_loop.h"
 #include "app/message.h"
 #include "app/random.h"
@@ -215,6 +216,28 @@ TEST(RandomTest, DrawsStayWithinTheScaleEitherSign)
     // Uniform over the whole range, not bunched at one end.
     EXPECT_LT(lo, 20.0f);
     EXPECT_GT(hi, 1140.0f);
+}
+
+} // namespace
+
+namespace {
+
+class CaptionTest : public NullDeviceTest {};
+
+TEST_F(CaptionTest, WrittenOnTheFirstDrawnPassAndThenOnlyWhenTheRateChanges)
+{
+    resetCaption();
+    frameTimeSum = 40;
+    frameCount = 2;
+    EXPECT_TRUE(updateCaption());
+    const std::wstring caption = windowCaption();
+    const std::wstring name = driver->getName();
+    EXPECT_EQ(0u, caption.find(L"Skorvane A0.85 [" + name + L"] fps:")) << caption;
+    EXPECT_NE(std::wstring::npos, caption.find(L" avg:20.0"));
+    // The null driver's rate stands still between frames.
+    EXPECT_FALSE(updateCaption());
+    resetCaption();
+    EXPECT_TRUE(updateCaption());
 }
 
 } // namespace

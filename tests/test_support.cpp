@@ -59,10 +59,13 @@ void NullDeviceTest::SetUp()
 {
     ASSERT_EQ(0, chdir(runDirectory()));
     clearGameRecords();
-    device = irr::createDevice(irr::video::EDT_NULL, irr::core::dimension2d<irr::u32>(640, 480));
-    ASSERT_NE(nullptr, device);
+    irr::SIrrlichtCreationParameters params;
+    params.DriverType = irr::video::EDT_NULL;
+    params.WindowSize = irr::core::dimension2d<irr::u32>(640, 480);
     // The engine's own log lines would mix with the console output under test.
-    device->getLogger()->setLogLevel(irr::ELL_NONE);
+    params.LoggingLevel = irr::ELL_NONE;
+    device = irr::createDeviceEx(params);
+    ASSERT_NE(nullptr, device);
     driver = device->getVideoDriver();
     sceneManager = device->getSceneManager();
 }
