@@ -1,25 +1,250 @@
 #include "match/ball.h"
 
-#include "players/player.h"
+#include <cmath>
+#include <initializer_list>
 
+#include "app/commentary.h"
+#include "app/engine.h"
+#include "app/frame_loop.h"
+#include "app/message.h"
+#include "arena/scene_object.h"
+#include "match/match_stats.h"
+#include "players/player.h"
+#include "players/track.h"
+#include "ui/readouts.h"
+
+// Whole-run record; resetBall creates the node once and puts the ball at its start.
 Ball ball;
 
-void resetBall() {}
-void updateBall() {}
+static const irr::core::vector3df BALL_START(0.0f, 410.0f, -2860.0f); // cm
+static constexpr float BALL_RADIUS = 20.0f;       // cm
+static constexpr irr::s32 BALL_SEGMENTS = 16;
+static const char* const BALL_TEXTURE = "meshes/brushedsteel.jpg";
+static constexpr float LAUNCH_ANGULAR_ACCELERATION = 2.0e-7f; // rad/ms², slows the fired ball
+static constexpr float SLOW_ANGULAR_SPEED = -0.0008f;         // rad/ms; slower than this it rolls down
+// cm/ms²: a tenth of gravity along the 18-degree bank, worked in double precision.
+static const float ROLL_DOWN_ACCELERATION =
+    static_cast<float>(-0.00098 * sin(0.31415926236) / 10.0);
+static constexpr float BALL_ABOVE_BANK = 10.0f;    // cm, centre of the ball above the surface
+static constexpr float BALL_ABOVE_HOLDER = 200.0f; // cm, above the holder's node
+static constexpr float CATCH_REACH_SQUARED = 10000.0f; // cm², 100 cm
+static constexpr float HIT_REACH_SQUARED = 2500.0f;    // cm², 50 cm
+static constexpr float HIT_SPEED_DIVISOR = 4.0f;
+static constexpr float CATCH_ANGLE_BUDGET = 12.566371f; // rad, 4π: two laps to hand the ball on
+static constexpr int BANK_LANE = 2;
+
+// The ball's place is its node; without one (no scene) it is worked out from
+// the record, so the ball still plays.
+static irr::core::vector3df ballPosition()
+{
+    if (ball.node)
+        return ball.node->getPosition();
+    return irr::core::vector3df(ball.r * cosf(ball.theta), ball.height + BALL_ABOVE_BANK,
+                                ball.r * sinf(ball.theta));
+}
+
+static void putBall(const irr::core::vector3df& position)
+{
+    if (ball.node)
+        ball.node->setPosition(position);
+}
+
+static void readTrackPosition(const irr::core::vector3df& position)
+{
+    ball.r = trackRadius(position.X, position.Z);
+    ball.theta = trackAngle(position.X, position.Z, ball.r);
+}
+
+static void createBallNode()
+{
+    ball.node = sceneManager->addSphereSceneNode(BALL_RADIUS, BALL_SEGMENTS, 0, -1);
+    if (ball.node)
+        dressNode(ball.node, BALL_TEXTURE, false);
+}
+
+// Players chasing a ball that is no longer in play go back to lapping.
+static void releaseChasers()
+{
+    for (int number = 0; number < TEAM_SIZE; ++number) {
+        for (Player* p : {&home_players[number], &away_players[number]}) {
+            if (p->path == ATTACK_SCORER)
+                p->start_lapping(0.5f);
+            else if (p->path == ATTEMPTING_CATCH)
+                p->start_lapping(0.4f);
+        }
+    }
+}
+
+void resetBall()
+{
+    if (!ball.node && sceneManager)
+        createBallNode();
+    putBall(BALL_START);
+    readTrackPosition(BALL_START);
+    ball.height = bankHeight(ball.r);
+    ball.xr_dt = 0;
+    ball.zt_dt = 0;
+    ball.xr_dt2 = 0;
+    ball.zt_dt2 = 0;
+    ball.holder = 0;
+    releaseChasers();
+    ball.live = false;
+}
+
+void catchersGoForBall()
+{
+    for (int number = 0; number < TEAM_SIZE; ++number) {
+        for (Player* p : {&home_players[number], &away_players[number]}) {
+            if (p->type == Catcher && p->path == LAPPING)
+                p->set_path(ATTEMPTING_CATCH);
+        }
+    }
+}
+
+static void followHolder()
+{
+    Player& holder = *ball.holder;
+    irr::core::vector3df position = holder.node ? holder.node->getPosition() : ballPosition();
+    position.Y += BALL_ABOVE_HOLDER;
+    putBall(position);
+    // No 2π here: a held ball's angle lies in (−π/2, 3π/2), as the HUD and cameras read it.
+    ball.r = trackRadius(position.X, position.Z);
+    ball.theta = polarAngle(position.X, position.Z, ball.r);
+    ball.xr_dt = holder.xr_dt;
+    ball.zt_dt = holder.zt_dt;
+    if (holder.path != PASS_TO_SKATER && holder.path != TRYING_TO_SCORE) {
+        reportMessage(MESSAGE_PAUSE, "ball holder not OK");
+        printPlayerDump(holder);
+    }
+}
+
+static void moveLooseBall(float dt)
+{
+    readTrackPosition(ballPosition());
+    ball.xr_dt += ball.xr_dt2 * dt;
+    // A loose ball never travels with the players: one knocked loose that way stops dead in angle.
+    if (ball.zt_dt > 0) {
+        ball.zt_dt = 0;
+        ball.zt_dt2 = 0;
+    }
+    ball.zt_dt += ball.zt_dt2 * dt;
+    ball.r += ball.xr_dt * dt;
+    ball.theta += ball.zt_dt * dt;
+    if (ball.theta <= 0)
+        ball.theta += TWO_PI_F;
+    ball.height = bankHeight(ball.r);
+    putBall(irr::core::vector3df(ball.r * cosf(ball.theta), ball.height + BALL_ABOVE_BANK,
+                                 ball.r * sinf(ball.theta)));
+}
+
+// Home and away players of one shirt number are tested as a pair; the scan
+// stops after the first number at which either was impacted. Once the home
+// catcher has caught the ball, the away catcher of that number has nothing
+// left to catch and is not tested.
+static void impactScan()
+{
+    for (int number = 0; number < TEAM_SIZE; ++number) {
+        bool impacted = ballImpact(home_players[number]);
+        if (!ball.holder)
+            impacted = ballImpact(away_players[number]) || impacted;
+        if (impacted)
+            return;
+    }
+}
+
+void updateBall()
+{
+    if (ball.holder) {
+        followHolder();
+        return;
+    }
+    moveLooseBall(averageFrameTime);
+    if (!ball.live || !(ball.zt_dt - SLOW_ANGULAR_SPEED > 0))
+        return;
+    // Slow: from the first slow update on, it keeps its angular speed and rolls down the bank.
+    if (ball.xr_dt2 == 0) {
+        ball.xr_dt2 = ROLL_DOWN_ACCELERATION;
+        ball.zt_dt2 = 0;
+        catchersGoForBall();
+    }
+    if (ball.r < BANK_START_RADIUS) {
+        setCommentary("ball rolls out of play");
+        ++matchStats.out_of_play;
+        resetBall();
+        return;
+    }
+    impactScan();
+}
+
 void launchBall(float zt)
 {
     ball.zt_dt = zt;
-    ball.zt_dt2 = 2.0e-7f;
+    ball.zt_dt2 = LAUNCH_ANGULAR_ACCELERATION;
     ball.live = true;
 }
-bool ballImpact(Player&) { return false; }
-void knockLoose(float, float) {}
-void dropIfHolder(Player&, float, float) {}
-void catchersGoForBall() {}
+
+static bool canCatch(const Player& p)
+{
+    return p.path != DEAD && p.path != STOPPED && p.path != GATE_TO_TRACK && p.path != TRACK_TO_GATE &&
+           p.lane == BANK_LANE;
+}
+
+bool ballImpact(Player& p)
+{
+    if (!p.node)
+        return false;
+    const irr::core::vector3df ballAt = ballPosition();
+    const irr::core::vector3df playerAt = p.node->getPosition();
+    const float dx = ballAt.X - playerAt.X;
+    const float dz = ballAt.Z - playerAt.Z;
+    const float distanceSquared = dx * dx + dz * dz;
+    if (p.type == Catcher) {
+        if (!canCatch(p) || distanceSquared > CATCH_REACH_SQUARED)
+            return false;
+        if (ball.holder)
+            reportMessage(MESSAGE_HALT, "How can ball impact if already held?");
+        setPlayerCommentary(p.team, p.number, "catches ball!");
+        ball.holder = &p;
+        p.target_zt = CATCH_ANGLE_BUDGET;
+        p.set_path(PASS_TO_SKATER);
+        ++matchStats.catches;
+        return true;
+    }
+    if (distanceSquared > HIT_REACH_SQUARED)
+        return false;
+    p.hit_by_ball();
+    ball.zt_dt /= HIT_SPEED_DIVISOR;
+    ++matchStats.hits;
+    return true;
+}
+
+void knockLoose(float xr, float zt)
+{
+    setCommentary("Ball knocked loose!");
+    ball.xr_dt = xr;
+    ball.zt_dt = zt;
+    ball.holder = 0;
+    ++matchStats.knock_looses;
+    catchersGoForBall();
+}
+
+void dropIfHolder(Player& p, float xr, float zt)
+{
+    if (ball.holder == &p)
+        knockLoose(xr, zt);
+}
 
 char holderTeam()
 {
     return ball.holder ? ball.holder->team : 0;
 }
 
-void Player::hit_by_ball() {}
+static constexpr int HIT_DAMAGE = -33;    // condition points
+static constexpr int HIT_WOBBLE_TICKS = 10;
+
+void Player::hit_by_ball()
+{
+    setPlayerCommentary(team, number, "hit by ball!");
+    change_condition(HIT_DAMAGE);
+    wobble = HIT_WOBBLE_TICKS;
+}

@@ -1,16 +1,124 @@
-#include "match/match_clock.h"
+#include <initializer_list>
 
 #include "app/frame_loop.h"
+#include "app/random.h"
+#include "match/ball.h"
+#include "match/contact.h"
+#include "match/match_clock.h"
+#include "match/match_stats.h"
+#include "players/player.h"
+#include "players/track.h"
+#include "ui/cameras.h"
+#include "ui/input.h"
 
-int clockTickCounter = 0;
-int autoFireCounter = 0;
-bool autoPlay = false;
+int clockTickCounter = 0; // the match tick counts it; never reset by newGame
+int autoFireCounter = 0;  // the automatic firing counts and clears it; never reset by newGame
+bool autoPlay = false;    // newGame clears it, the keyboard toggles it
+MatchStats matchStats;    // counted by the match's events, cleared by newGame
 
-void matchTick() {}
-void fireBall() {}
+static constexpr int AUTO_FIRE_TICKS = 100; // a dead ball is fired on the tick after this many
+static constexpr float LAUNCH_SPEED = -0.0010709974f; // rad/ms; a launch draws between twice this and this
+static constexpr int PERIOD_MINUTES = 20;
+static constexpr int NEW_GAME_MINUTES = 60; // shown until the first firing
+static const irr::core::vector3df CHASE_START(500.0f, 500.0f, 500.0f); // cm
+
+// One game second lasts as many ticks as the average frame lasts milliseconds,
+// so the clock keeps to wall time whatever the frame rate.
+static bool gameSecondDue()
+{
+    ++clockTickCounter;
+    if (static_cast<float>(clockTickCounter) < static_cast<float>(frameTimeSum) / static_cast<float>(frameCount))
+        return false;
+    clockTickCounter = 0;
+    return true;
+}
+
+// Penalties are served in game-clock seconds: they stand still between periods.
+static void countDownPenalties()
+{
+    for (int number = 0; number < TEAM_SIZE; ++number) {
+        for (Player* p : {&home_players[number], &away_players[number]}) {
+            if (p->penalty != 0)
+                --p->penalty;
+        }
+    }
+}
+
+static void autoFire()
+{
+    if (ball.live || !autoPlay)
+        return;
+    if (++autoFireCounter > AUTO_FIRE_TICKS) {
+        autoFireCounter = 0;
+        fireBall();
+    }
+}
+
+// Referee 1 only looks at the half up to 180 degrees, referee 2 only at the rest.
+static void refereesWatchBall()
+{
+    for (int i = 0; i < REFEREE_COUNT; ++i) {
+        float yaw = ball.theta * 180.0f / PI_F; // degrees
+        if (i == 1 && yaw > 180.0f)
+            yaw = 90.0f;
+        if (i == 2 && yaw < 180.0f)
+            yaw = 270.0f;
+        referees[i].yaw = yaw;
+        if (referees[i].node)
+            referees[i].node->setRotation(irr::core::vector3df(0.0f, 270.0f - yaw, 0.0f));
+    }
+}
+
+void matchTick()
+{
+    if (gameSecondDue() && matchClock.counting) {
+        matchClock.tick_second();
+        countDownPenalties();
+    }
+    update_players();
+    // Contact is judged where the players have just moved to, and before the
+    // ball moves, so a ball knocked loose this tick already flies loose.
+    contactPass();
+    updateBall();
+    autoFire();
+    refereesWatchBall();
+}
+
+void fireBall()
+{
+    const float zt = randomScaled(LAUNCH_SPEED) + LAUNCH_SPEED;
+    if (!matchClock.counting) {
+        matchClock.reset_clock(PERIOD_MINUTES);
+        // Only the first firing opens a period; a period that ran out has
+        // already moved the counter on to the next one.
+        if (matchClock.period == 0)
+            matchClock.next_period();
+        matchClock.counting = true;
+    }
+    ++matchStats.firings;
+    launchBall(zt);
+}
 
 void newGame()
 {
     running = true;
     paused = false;
+    autoPlay = false;
+    showRosterReadouts = false;
+    matchClock.visible = true;
+    selectedTeam = 'H';
+    selectedPlayer = 0;
+    cameraMode = 0;
+    chasePosition = CHASE_START;
+    matchStats = MatchStats();
+
+    resetBall();
+    for (int number = 0; number < TEAM_SIZE; ++number) {
+        home_players[number].reset();
+        away_players[number].reset();
+    }
+    matchClock.reset_clock(NEW_GAME_MINUTES);
+    matchClock.period = 0;
+    matchClock.show_period();
+    matchClock.reset_score();
 }

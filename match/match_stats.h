@@ -1,0 +1,20 @@
+#pragma once
+// A tally of the match's events, for whoever wants to tell a match by its
+// figures (a headless runner, a determinism test). Cleared by newGame; the
+// game itself never reads it.
+
+struct MatchStats {
+    int firings;      // fireBall calls, by key or automatic
+    int goals;        // left to the scorer's run to count; the score says it too
+    int misses;       // left to the scorer's run to count
+    int catches;
+    int passes;
+    int knock_looses; // the holder lost the ball (contact, injury, sent off)
+    int hits;         // the ball hit a biker or skater
+    int out_of_play;  // the ball rolled off the bank
+    int penalties;
+    int crits;        // a change of condition into the crit band
+    int deaths;       // a change of condition below 0
+};
+
+extern MatchStats matchStats;
