@@ -1,7 +1,19 @@
 #include "players/player.h"
 
-#include "app/commentary.h"
+#include <cstdio>
 
+#include "app/commentary.h"
+#include "app/engine.h"
+#include "app/message.h"
+#include "app/switches.h"
+#include "arena/scene_object.h"
+#include "players/track.h"
+
+using irr::core::vector3df;
+using irr::scene::ISceneNode;
+
+// Whole-run records: zero-filled at program start, nodes made once by
+// AddPlayers/AddReferees, fields renewed by reset at every new game.
 Player home_players[TEAM_SIZE];
 Player away_players[TEAM_SIZE];
 Referee referees[REFEREE_COUNT];
@@ -11,38 +23,202 @@ irr::scene::IAnimatedMesh* wheelMesh = 0;
 irr::scene::IAnimatedMesh* statballMesh = 0;
 irr::scene::IAnimatedMesh* refereeMesh = 0;
 
+// Shirt numbers below these are bikers, then catchers; the rest skate.
+static constexpr int FIRST_CATCHER = 3;
+static constexpr int FIRST_SKATER = 5;
+
+static const vector3df BIKER_WHEEL_OFFSET(50.0f, 0.0f, 0.0f); // cm, one each side of the body
+static const vector3df CATCHER_WHEEL_TURN(0.0f, 90.0f, 0.0f); // degrees
+static const vector3df CATCHER_WHEEL_OFFSET(25.0f, 55.0f, 0.0f); // cm
+static const vector3df STATBALL_OFFSET(0.0f, -80.0f, 0.0f);   // cm
+
+// Seat rows, 50 cm apart: home along +z, away along -z of the centre.
+static constexpr float SEAT_SPACING = 50.0f;   // cm
+static constexpr float HOME_SEAT_X0 = -218.0f; // cm, seat of shirt 0
+static constexpr float HOME_SEAT_Z = 457.0f;
+static constexpr float AWAY_SEAT_X0 = -224.0f;
+static constexpr float AWAY_SEAT_Z = -465.0f;
+
+static constexpr float FULL_MASS = 100.0f; // kg
+static constexpr int FULL_CONDITION = 100; // hp
+
+struct RefereePost {
+    vector3df position; // cm
+    float yaw;          // degrees
+};
+// The chief stands above the centre; the other two on the floor on the z axis.
+static const RefereePost REFEREE_POSTS[REFEREE_COUNT] = {
+    {vector3df(0.0f, 150.0f, 0.0f), 0.0f},
+    {vector3df(0.0f, 0.2f, 850.0f), 45.0f},
+    {vector3df(0.0f, 0.2f, -850.0f), 90.0f},
+};
+
+// Indexed by PathState; the gaps at 13 and 15 are never assigned.
+static const char* const PATH_STATE_TEXTS[] = {
+    "DEAD",
+    "SEATED",
+    "STOPPED",
+    "SEAT TO GATE",
+    "GATE TO SEAT",
+    "GATE TO TRACK",
+    "TRACK TO GATE",
+    "LAPPING",
+    "PASS TO SKATER",
+    "ATTEMPTING CATCH",
+    "TRYING TO SCORE",
+    "ATTACK SCORER",
+    "DEFEND GOAL",
+    "UNKNOWN",
+    "F:EVEN SPACING",
+    "UNKNOWN",
+    "USER CONTROL",
+};
+static constexpr int PATH_STATE_COUNT = sizeof PATH_STATE_TEXTS / sizeof PATH_STATE_TEXTS[0];
+
 void AddPlayers()
 {
     setCommentary("Adding players");
+    wheelMesh = sceneManager->getMesh("meshes/wheel.obj");
+    statballMesh = sceneManager->getMesh("meshes/statball.obj");
+    bodyMesh = sceneManager->getMesh(bikerSwitch ? "meshes/biker.3ds" : "meshes/skater.obj");
+    if (!bodyMesh || !wheelMesh || !statballMesh) {
+        reportMessage(MESSAGE_HALT, "Cannot find meshes @ AddPlayers");
+        return;
+    }
+    // Home and away alternate so both rosters fill in shirt order.
+    for (int number = 0; number < TEAM_SIZE; ++number) {
+        add_player('H', number);
+        add_player('A', number);
+    }
 }
 
 Player& add_player(char team, int number)
 {
-    return playerOf(team, number);
+    Player& player = playerOf(team, number);
+    player.team = team;
+    player.number = number;
+    player.type = Skater;
+
+    player.node = addOctreeNode(bodyMesh);
+    if (!player.node)
+        return player;
+    char uniform[32];
+    if (bikerSwitch)
+        snprintf(uniform, sizeof uniform, "meshes/bikerh0.jpg");
+    else
+        snprintf(uniform, sizeof uniform, "meshes/uni_%c%c.jpg", team == 'H' ? 'h' : 'a', '0' + number);
+    dressNode(player.node, uniform, lightingSwitch);
+
+    // Wheels are bare: no texture, no lighting setting of their own.
+    if (number < FIRST_CATCHER) {
+        player.type = Biker;
+        const vector3df otherSide = -BIKER_WHEEL_OFFSET;
+        if (ISceneNode* wheel = addOctreeNode(wheelMesh, player.node))
+            placeNode(wheel, 0, &BIKER_WHEEL_OFFSET);
+        if (ISceneNode* wheel = addOctreeNode(wheelMesh, player.node))
+            placeNode(wheel, 0, &otherSide);
+    } else if (number < FIRST_SKATER) {
+        player.type = Catcher;
+        if (ISceneNode* wheel = addOctreeNode(wheelMesh, player.node))
+            placeNode(wheel, &CATCHER_WHEEL_TURN, &CATCHER_WHEEL_OFFSET);
+    }
+
+    player.statball = addOctreeNode(statballMesh, player.node);
+    if (player.statball) {
+        dressNode(player.statball, "meshes/statball_ok.jpg", lightingSwitch);
+        placeNode(player.statball, 0, &STATBALL_OFFSET);
+    }
+    return player;
 }
 
 void AddReferees()
 {
     setCommentary("Adding referees");
+    refereeMesh = sceneManager->getMesh("meshes/skater.obj");
+    if (!refereeMesh) {
+        reportMessage(MESSAGE_HALT, "Cannot find meshes @ AddReferees");
+        return;
+    }
+    for (int i = 0; i < REFEREE_COUNT; ++i) {
+        Referee& referee = referees[i];
+        referee.node = addOctreeNode(refereeMesh);
+        referee.yaw = REFEREE_POSTS[i].yaw;
+        if (!referee.node)
+            continue;
+        dressNode(referee.node, "meshes/referee.jpg", lightingSwitch);
+        referee.node->setRotation(vector3df(0.0f, referee.yaw, 0.0f));
+        referee.node->setPosition(REFEREE_POSTS[i].position);
+    }
 }
 
-int HowManyOnTrack(int, char)
+int HowManyOnTrack(int type, char team)
 {
-    return 0;
+    // Kinds come from the shirt numbers, not from the type field.
+    int first;
+    int last;
+    switch (type) {
+    case Biker:
+        first = 0;
+        last = FIRST_CATCHER - 1;
+        break;
+    case Catcher:
+        first = FIRST_CATCHER;
+        last = FIRST_SKATER - 1;
+        break;
+    case Skater:
+        first = FIRST_SKATER;
+        last = TEAM_SIZE - 1;
+        break;
+    default:
+        reportMessage(MESSAGE_HALT, "Unknown player type @ HowManyOnTrack");
+        return 0;
+    }
+    const Player* players = roster(team);
+    int count = 0;
+    for (int number = first; number <= last; ++number)
+        if (players[number].lane != 0)
+            ++count;
+    return count;
 }
 
-const char* pathStateText(int)
+const char* pathStateText(int path)
 {
-    return "UNKNOWN";
+    if (path < 0 || path >= PATH_STATE_COUNT)
+        return "UNKNOWN";
+    return PATH_STATE_TEXTS[path];
 }
 
-void Player::reset() {}
-irr::core::vector3df Player::seat_position() const { return irr::core::vector3df(); }
+void Player::reset()
+{
+    selected = 0;
+    polar = 0;
+    mass = FULL_MASS;
+    penalty = 0;
+    hp = FULL_CONDITION;
+    change_condition(0); // shows the full-condition status ball
+    seated_ticks = 0;
+    power = 0.0f;
+    exertion = 0.0f;
+    seat = seat_position();
+    if (node)
+        node->setPosition(seat);
+    r = trackRadius(seat.X, seat.Z);
+    theta = trackAngle(seat.X, seat.Z, r);
+    stop();
+}
+
+vector3df Player::seat_position() const
+{
+    if (team == 'H')
+        return vector3df(SEAT_SPACING * number + HOME_SEAT_X0, 0.0f, HOME_SEAT_Z);
+    return vector3df(SEAT_SPACING * number + AWAY_SEAT_X0, 0.0f, AWAY_SEAT_Z);
+}
 
 void Player::set_path(int p)
 {
     lp = path;
     path = p;
+    // Only the two walks between seat and gate move in straight x/z lines.
     polar = (p == SEAT_TO_GATE || p == GATE_TO_SEAT) ? 0 : 1;
 }
 
@@ -56,7 +232,7 @@ void Player::select() { selected = 1; }
 
 void Player::deselect()
 {
-    zt_dt2 = 0;
-    xr_dt2 = 0;
+    zt_dt2 = 0.0f;
+    xr_dt2 = 0.0f;
     selected = 0;
 }
