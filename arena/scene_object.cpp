@@ -1,6 +1,7 @@
 #include "arena/scene_object.h"
 
 #include "app/engine.h"
+#include "app/message.h"
 
 using irr::core::vector3df;
 using irr::scene::IAnimatedMesh;
@@ -10,24 +11,37 @@ SceneObject sceneObjects[SCENE_OBJECT_COUNT];
 
 SceneObject& sceneObject(int index)
 {
+    // Callers pass the table's constants; anything else would write past the table.
+    if (index < 0 || index >= SCENE_OBJECT_COUNT)
+        reportMessage(MESSAGE_HALT, "Unknown scene object @ sceneObject");
     return sceneObjects[index];
 }
 
 ISceneNode* addOctreeNode(IAnimatedMesh* mesh, ISceneNode* parent)
 {
+    if (!mesh)
+        return 0;
     // Frame 0 at full detail; the loop frames are unused for static meshes.
     return sceneManager->addOctreeSceneNode(mesh->getMesh(0, 255, -1, -1), parent, -1, OCTREE_MIN_POLYGONS);
 }
 
 ISceneNode* addAnimatedNode(IAnimatedMesh* mesh, ISceneNode* parent)
 {
+    if (!mesh)
+        return 0;
     return sceneManager->addAnimatedMeshSceneNode(mesh, parent, -1, vector3df(0, 0, 0), vector3df(0, 0, 0),
                                                   vector3df(1, 1, 1));
 }
 
 void dressNode(ISceneNode* node, const char* textureFile, bool lighting)
 {
-    node->setMaterialTexture(0, driver->getTexture(textureFile));
+    dressNodeWith(node, driver->getTexture(textureFile), lighting);
+}
+
+void dressNodeWith(ISceneNode* node, irr::video::ITexture* texture, bool lighting)
+{
+    // Both calls reach every material of the node: that is the engine's own rule.
+    node->setMaterialTexture(0, texture);
     node->setMaterialFlag(irr::video::EMF_LIGHTING, lighting);
 }
 
@@ -43,8 +57,6 @@ ISceneNode* loadSceneObject(SceneObject& entry, const char* meshFile, const char
                             const vector3df* rotation, const vector3df* offset)
 {
     entry.mesh = sceneManager->getMesh(meshFile);
-    if (!entry.mesh)
-        return 0;
     entry.node = addOctreeNode(entry.mesh);
     if (!entry.node)
         return 0;
@@ -57,12 +69,20 @@ ISceneNode* loadAnimatedObject(SceneObject& entry, const char* meshFile, const c
                                const vector3df* offset)
 {
     entry.mesh = sceneManager->getMesh(meshFile);
-    if (!entry.mesh)
-        return 0;
     entry.node = addAnimatedNode(entry.mesh);
     if (!entry.node)
         return 0;
     dressNode(entry.node, textureFile, false);
     placeNode(entry.node, 0, offset);
     return entry.node;
+}
+
+ISceneNode* loadSphereObject(irr::f32 radius, irr::s32 segments, const char* textureFile)
+{
+    ISceneNode* node = sceneManager->addSphereSceneNode(radius, segments, 0, -1, vector3df(0, 0, 0),
+                                                        vector3df(0, 0, 0), vector3df(1, 1, 1));
+    if (!node)
+        return 0;
+    dressNode(node, textureFile, false);
+    return node;
 }

@@ -32,6 +32,7 @@ enum SceneObjectIndex {
 // free-camera collision. Handles belong to the engine.
 extern SceneObject sceneObjects[SCENE_OBJECT_COUNT];
 
+// The entry at one of the fixed slots above; any other index halts.
 SceneObject& sceneObject(int index);
 
 // Octree polygons per node for every static model.
@@ -44,6 +45,8 @@ irr::scene::ISceneNode* addAnimatedNode(irr::scene::IAnimatedMesh* mesh, irr::sc
 // Steps 4 and 5: texture layer 0 by file name (a missing texture leaves it
 // untextured) and the lighting flag for every material of the node.
 void dressNode(irr::scene::ISceneNode* node, const char* textureFile, bool lighting);
+// The same with a texture already loaded (the scoreboards' digits).
+void dressNodeWith(irr::scene::ISceneNode* node, irr::video::ITexture* texture, bool lighting);
 // Step 6: rotation first (if any), then the offset added to the node's position.
 void placeNode(irr::scene::ISceneNode* node, const irr::core::vector3df* rotation,
                const irr::core::vector3df* offset);
@@ -56,3 +59,6 @@ irr::scene::ISceneNode* loadSceneObject(SceneObject& entry, const char* meshFile
 // The same with the animated-mesh node.
 irr::scene::ISceneNode* loadAnimatedObject(SceneObject& entry, const char* meshFile, const char* textureFile,
                                            const irr::core::vector3df* offset = 0);
+// The ball's variant: an engine sphere (radius in cm) in place of a mesh, at
+// the origin without parent, textured and unlit. Returns the node (or 0).
+irr::scene::ISceneNode* loadSphereObject(irr::f32 radius, irr::s32 segments, const char* textureFile);

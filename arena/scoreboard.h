@@ -25,9 +25,10 @@ void loadClockDigits();
 void buildScoreboards();
 void buildScoreboard(Scoreboard& board);
 
-// Shows digit d (0..9) on a box; an absent box (missing mesh) is skipped.
+// Shows digit d (0..9) on a box. An absent box (missing mesh) is skipped, and
+// so is a value that is no single digit: the box keeps what it showed.
 inline void showDigit(irr::scene::ISceneNode* box, int digit)
 {
-    if (box)
+    if (box && digit >= 0 && digit <= 9)
         box->setMaterialTexture(0, digitTextures[digit]);
 }
