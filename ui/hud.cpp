@@ -114,6 +114,13 @@ void setupHud()
     colourText(commentaryText, YELLOW);
 }
 
+void forgetHud()
+{
+    centreReadout = ballStatusText = scoreText = commentaryText = 0;
+    for (int i = 0; i < TEAM_SIZE; ++i)
+        homeReadouts[i] = homeStates[i] = awayReadouts[i] = awayStates[i] = 0;
+}
+
 static void drawRectangle(SColor colour, const rect<irr::s32>& area)
 {
     driver->draw2DRectangle(colour, area, 0);
@@ -210,7 +217,6 @@ static void updateScoreLine()
 
 void updateHud()
 {
-    // Nothing to show before setupHud has made the texts.
     if (!scoreText)
         return;
     const Player& p = *selectedPlayerRecord();

@@ -15,4 +15,8 @@ extern irr::gui::IGUIStaticText* scoreText;
 extern irr::gui::IGUIStaticText* commentaryText;
 
 void setupHud();
+// Does nothing until setupHud has made the texts.
 void updateHud();
+// Lets go of the text handles, as before setupHud: for a device that is being
+// dropped, whose GUI environment takes the texts with it.
+void forgetHud();
