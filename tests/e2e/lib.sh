@@ -78,3 +78,30 @@ wait_game() {
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
 }
+
+# The game's average frame time in ms, from the caption's "avg:" field.
+frame_ms() { caption "$1" | sed -n 's/.* avg:\([0-9.]*\)$/\1/p'; }
+
+# Waits for about N match ticks at the game's present frame rate (one tick per
+# drawn frame), but at least MIN and at most MAX seconds (defaults 2 and 60).
+wait_ticks() {
+    local id="$1" ticks="$2" min="${3:-2}" max="${4:-60}"
+    local ms; ms=$(frame_ms "$id"); ms=${ms:-50}
+    local seconds; seconds=$(awk -v t="$ticks" -v ms="$ms" -v lo="$min" -v hi="$max" \
+        'BEGIN { s = t * ms / 1000; if (s < lo) s = lo; if (s > hi) s = hi; printf "%.1f", s }')
+    sleep "$seconds"
+}
+
+# Prints "R G B" (0..255) of the pixel at X Y of a screenshot.
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Number of pixels that differ between two screenshots of the same size.
+image_difference() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
+
+# Clicks a mouse button (1 left, 3 right) over the window.
+click() {
+    xdotool mousemove --window "$1" 100 100 click "$2"
+    sleep 0.15
+}
