@@ -5,6 +5,7 @@
 #include "app/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
+#include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
 #include "ui/cameras.h"
@@ -168,6 +169,7 @@ static bool runForGoal(Player& player)
 {
     if (player.target_zt < 0.0f) {
         setPlayerCommentary(player.team, player.number, "misses the shot!");
+        ++matchStats.misses;
         resetBall();
         player.start_lapping(AFTER_DEAD_BALL_EFFORT);
         return false;
@@ -187,6 +189,7 @@ static bool runForGoal(Player& player)
         else
             matchClock.away_score += 1;
         matchClock.show_score();
+        ++matchStats.goals;
         resetBall();
         player.start_lapping(AFTER_GOAL_EFFORT);
         return false;
