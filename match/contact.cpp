@@ -168,10 +168,13 @@ static void lightStatusBall(Player& p, bool lighting)
 // A change of 0 refreshes the texture: the band is shown on every call.
 void Player::change_condition(int delta)
 {
+    const int before = hp;
     hp += delta;
     if (hp < CRIT_CONDITION) {
         setPlayerCommentary(team, number, "{DEAD}");
-        ++matchStats.deaths;
+        // The dead can be hit again; the tally counts each death once.
+        if (before >= CRIT_CONDITION)
+            ++matchStats.deaths;
         dropIfHolder(*this, 0, 0);
         // Lit, the dead player's status ball stands out; its texture stays as it was.
         lightStatusBall(*this, true);
@@ -179,7 +182,8 @@ void Player::change_condition(int delta)
         kill();
     } else if (hp < HIT_CONDITION) {
         setPlayerCommentary(team, number, "{crit}");
-        ++matchStats.crits;
+        if (before >= HIT_CONDITION)
+            ++matchStats.crits;
         dropIfHolder(*this, 0, 0);
         showConditionTexture(*this, "crit");
         selected = 0;

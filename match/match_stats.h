@@ -13,8 +13,8 @@ struct MatchStats {
     int hits;         // the ball hit a biker or skater
     int out_of_play;  // the ball rolled off the bank
     int penalties;
-    int crits;        // a change of condition into the crit band
-    int deaths;       // a change of condition below 0
+    int crits;        // falls into the crit band
+    int deaths;       // falls below 0 condition
 };
 
 extern MatchStats matchStats;

@@ -1,0 +1,221 @@
+// The ball: its start, flight, roll down the bank, catches, hits, and losing it.
+#include "match_support.h"
+
+namespace {
+
+class BallTest : public MatchTest {};
+
+TEST_F(BallTest, ResetPutsTheBallAtItsStartAndItRestsOnTheBank)
+{
+    irr::scene::ISceneNode* const node = ball.node;
+    ASSERT_NE(nullptr, node);
+    ball.holder = &home_players[3];
+    ball.live = true;
+    ball.zt_dt = -0.001f;
+    resetBall();
+    EXPECT_EQ(node, ball.node) << "the sphere is made once";
+    EXPECT_EQ(nullptr, ball.holder);
+    EXPECT_FALSE(ball.live);
+    EXPECT_FLOAT_EQ(2860.0f, ball.r);
+    EXPECT_NEAR(4.712389f, ball.theta, 1e-5f);
+    EXPECT_EQ(0.0f, ball.zt_dt);
+
+    updateBall();
+    EXPECT_NEAR(419.5f, ball.node->getPosition().Y, 1e-3f);
+    updateBall();
+    EXPECT_NEAR(4.712389f, ball.theta, 1e-5f) << "a dead ball lies still";
+}
+
+TEST_F(BallTest, ResetSendsTheChasersBackToLapping)
+{
+    placeOnTrack(away_players[6], 2000, 1, ATTACK_SCORER);
+    placeOnTrack(home_players[4], 2000, 2, ATTEMPTING_CATCH);
+    placeOnTrack(home_players[7], 2000, 3, TRYING_TO_SCORE);
+    resetBall();
+    EXPECT_EQ(LAPPING, away_players[6].path);
+    EXPECT_FLOAT_EQ(0.5f, away_players[6].pms);
+    EXPECT_EQ(LAPPING, home_players[4].path);
+    EXPECT_FLOAT_EQ(0.4f, home_players[4].pms);
+    EXPECT_EQ(TRYING_TO_SCORE, home_players[7].path);
+}
+
+TEST_F(BallTest, FiredBallSlowsRollsDownTheBankAndOutOfPlay)
+{
+    placeOnTrack(home_players[4], 1200, 2); // lapping off the bank, out of every reach
+    launchBall(-0.0015f);
+    int updates = 0;
+    while (ball.xr_dt2 == 0 && updates < 1000) {
+        updateBall();
+        ++updates;
+        if (ball.xr_dt2 == 0) {
+            EXPECT_EQ(LAPPING, home_players[4].path);
+        }
+    }
+    // 0.0007 rad/ms of speed lost at 2.0e-7 rad/ms² takes 3500 ms.
+    EXPECT_NEAR(3500, updates * 20, 20);
+    EXPECT_FLOAT_EQ(2860.0f, ball.r);
+    EXPECT_EQ(ATTEMPTING_CATCH, home_players[4].path) << "a slow ball calls the catchers";
+    const float slowSpeed = ball.zt_dt;
+
+    updates = 0;
+    while (ball.live && updates < 1000) {
+        EXPECT_EQ(slowSpeed, ball.zt_dt) << "rolling down keeps its angular speed";
+        updateBall();
+        ++updates;
+    }
+    // 1260 cm at a tenth of gravity along the bank.
+    EXPECT_NEAR(9120, updates * 20, 40);
+    EXPECT_STREQ("ball rolls out of play", getCommentary());
+    EXPECT_FLOAT_EQ(2860.0f, ball.r);
+    EXPECT_EQ(0.0f, ball.xr_dt2);
+}
+
+TEST_F(BallTest, SlowBallHitsWithinFiftyCentimetresOnly)
+{
+    makeSlowBall(2500, 1.0f);
+    placeBesideBall(home_players[6], 51);
+    EXPECT_FALSE(ballImpact(home_players[6]));
+    EXPECT_EQ(100, home_players[6].hp);
+
+    placeBesideBall(home_players[6], 49);
+    EXPECT_TRUE(ballImpact(home_players[6]));
+    EXPECT_EQ(67, home_players[6].hp);
+    EXPECT_EQ(10, home_players[6].wobble);
+    EXPECT_STREQ("H6 hit by ball!", getCommentary());
+    EXPECT_FLOAT_EQ(-0.00015f, ball.zt_dt);
+    EXPECT_EQ(nullptr, ball.holder);
+}
+
+TEST_F(BallTest, OnlyAnEligibleCatcherOnTheBankCatches)
+{
+    struct Case {
+        float distance; // cm beside the ball, along x
+        int path;
+        bool catches;
+    };
+    const Case cases[] = {
+        {99, LAPPING, true},       {99, ATTEMPTING_CATCH, true}, {99, PASS_TO_SKATER, true},
+        {101, LAPPING, false},     {99, GATE_TO_TRACK, false},   {99, TRACK_TO_GATE, false},
+        {99, STOPPED, false},      {99, DEAD, false},
+    };
+    for (const Case& c : cases) {
+        makeSlowBall(2500, 1.0f);
+        Player& catcher = away_players[4];
+        catcher.hp = 100;
+        placeBesideBall(catcher, c.distance, c.path);
+        EXPECT_EQ(c.catches, ballImpact(catcher)) << c.distance << " cm in path " << c.path;
+        EXPECT_EQ(c.catches, ball.holder == &catcher);
+        EXPECT_EQ(100, catcher.hp) << "a catcher is never hit";
+        if (c.catches) {
+            EXPECT_EQ(PASS_TO_SKATER, catcher.path);
+            EXPECT_FLOAT_EQ(12.566371f, catcher.target_zt);
+            EXPECT_STREQ("A4 catches ball!", getCommentary());
+        }
+    }
+
+    // Off the bank the catcher is out of the game's reach, even right under the ball.
+    makeSlowBall(2500, 1.0f);
+    placeBesideBall(away_players[4], 0);
+    away_players[4].lane = 1;
+    EXPECT_FALSE(ballImpact(away_players[4]));
+}
+
+TEST_F(BallTest, ScanTestsBothPlayersOfANumberAndStopsThere)
+{
+    setTimeStep(0); // the ball stands still, so the distances are exact
+    makeSlowBall(2500, 1.0f, -0.0006f);
+    placeBesideBall(home_players[6], 30);
+    placeBesideBall(away_players[6], -30);
+    placeBesideBall(home_players[7], 10);
+    updateBall();
+    EXPECT_EQ(67, home_players[6].hp);
+    EXPECT_EQ(67, away_players[6].hp);
+    EXPECT_EQ(100, home_players[7].hp) << "the scan ends at the first number impacted";
+    EXPECT_FLOAT_EQ(-0.0006f / 16, ball.zt_dt);
+}
+
+TEST_F(BallTest, HomeCatcherCatchesFirstAndTheAwayCatcherIsNotTested)
+{
+    setTimeStep(0);
+    makeSlowBall(2500, 1.0f);
+    placeBesideBall(home_players[3], 40, ATTEMPTING_CATCH);
+    placeBesideBall(away_players[3], -40, ATTEMPTING_CATCH);
+    updateBall(); // two catchers in reach of one ball is no fault of the game's
+    EXPECT_EQ(&home_players[3], ball.holder);
+    EXPECT_EQ(ATTEMPTING_CATCH, away_players[3].path);
+    EXPECT_FALSE(paused);
+}
+
+TEST_F(BallTest, NeitherFiredNorDeadBallIsCaughtOrHits)
+{
+    setTimeStep(0);
+    makeSlowBall(2500, 1.0f, -0.0009f); // not yet slow
+    ball.xr_dt2 = 0;
+    placeBesideBall(home_players[5], 0);
+    updateBall();
+    EXPECT_EQ(100, home_players[5].hp);
+
+    makeSlowBall(1500, 1.0f);
+    ball.live = false; // dead balls lying off the bank are not out of play
+    updateBall();
+    EXPECT_FLOAT_EQ(1500.0f, ball.r);
+}
+
+TEST_F(BallTest, KnockedLooseWhileLappingWithThePlayersItStopsDeadInAngle)
+{
+    Player& holder = home_players[3];
+    placeOnTrack(holder, 2400, 2.0f, PASS_TO_SKATER);
+    placeOnTrack(away_players[4], 2400, 4.0f); // lapping, far off
+    makeSlowBall(2400, 2.0f);
+    ball.holder = &holder;
+    holder.zt_dt = 0.0004f;
+    updateBall();
+    EXPECT_NEAR(2.0f, ball.theta, 1e-4f);
+    EXPECT_NEAR(holder.node->getPosition().Y + 200.0f, ball.node->getPosition().Y, 1e-2f);
+    EXPECT_FLOAT_EQ(0.0004f, ball.zt_dt);
+
+    dropIfHolder(away_players[4], 0, 0);
+    EXPECT_EQ(&holder, ball.holder) << "only the holder can drop the ball";
+    dropIfHolder(holder, 0, holder.zt_dt);
+    EXPECT_EQ(nullptr, ball.holder);
+    EXPECT_STREQ("Ball knocked loose!", getCommentary());
+    EXPECT_EQ(ATTEMPTING_CATCH, away_players[4].path);
+
+    updateBall();
+    EXPECT_EQ(0.0f, ball.zt_dt);
+    EXPECT_EQ(0.0f, ball.zt_dt2);
+    EXPECT_NEAR(2.0f, ball.theta, 1e-4f);
+    EXPECT_LT(ball.r, 2400.0f) << "already rolling down the bank";
+}
+
+TEST_F(BallTest, FiringAHeldBallLeavesItWithItsHolder)
+{
+    Player& holder = home_players[5];
+    placeOnTrack(holder, 2600, 3 * PI_F / 2 + 0.5f, TRYING_TO_SCORE);
+    holder.zt_dt = 0.0004f;
+    holder.xr_dt = 0.01f;
+    ball.holder = &holder;
+    fireBall();
+    EXPECT_LT(ball.zt_dt, 0.0f);
+    EXPECT_TRUE(ball.live);
+    updateBall();
+    EXPECT_EQ(&holder, ball.holder);
+    EXPECT_FLOAT_EQ(0.0004f, ball.zt_dt);
+    EXPECT_FLOAT_EQ(0.01f, ball.xr_dt);
+    // Held, the angle is read without the 2π: the holder at 3π/2 + 0.5 reads 0.5 − π/2.
+    EXPECT_NEAR(0.5f - PI_F / 2, ball.theta, 1e-4f);
+    EXPECT_EQ('H', holderTeam());
+}
+
+TEST_F(BallTest, HolderOutOfItsRolePausesTheMatchAndKeepsTheBall)
+{
+    Player& holder = away_players[3];
+    placeOnTrack(holder, 2400, 1.0f, LAPPING);
+    ball.holder = &holder;
+    const std::string out = captureStdout([] { updateBall(); });
+    EXPECT_EQ(0u, out.find("ball holder not OK\npausing")) << out;
+    EXPECT_TRUE(paused);
+    EXPECT_EQ(&holder, ball.holder);
+}
+
+} // namespace

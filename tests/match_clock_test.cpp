@@ -1,0 +1,217 @@
+// The game clock, periods and score on both boards, and the match tick's own
+// steps: the pace of the game second, penalties, automatic firing, referees.
+#include "match_support.h"
+
+namespace {
+
+class ClockTest : public MatchTest {
+protected:
+    static void setClock(int mt, int mu, int st, int su)
+    {
+        matchClock.min_tens = mt;
+        matchClock.min_units = mu;
+        matchClock.sec_tens = st;
+        matchClock.sec_units = su;
+    }
+    // Runs the clock of the current period out: the next second ends it.
+    static void runPeriodOut()
+    {
+        setClock(0, 0, 0, 0);
+        matchClock.tick_second();
+    }
+};
+
+TEST_F(ClockTest, NewGameShowsSixtyMinutesAndFiringStartsPeriodOneAtTwenty)
+{
+    matchClock.home_score = 4; // a new game must clear what the last one left
+    newGame();
+    EXPECT_EQ("0 60:00 00-00", boardsReading());
+    EXPECT_FALSE(matchClock.counting);
+
+    fireBall();
+    EXPECT_EQ("1 20:00 00-00", boardsReading());
+    EXPECT_TRUE(matchClock.counting);
+    EXPECT_TRUE(ball.live);
+}
+
+TEST_F(ClockTest, CountsDownWithBorrowThenEndsThePeriodAfterZero)
+{
+    fireBall();
+    setClock(1, 0, 0, 0);
+    matchClock.tick_second();
+    EXPECT_EQ("1 09:59 00-00", boardsReading());
+
+    setClock(0, 0, 0, 1);
+    matchClock.tick_second();
+    EXPECT_EQ("1 00:00 00-00", boardsReading());
+    EXPECT_TRUE(matchClock.counting) << "00:00 is still a second of play";
+
+    matchClock.tick_second();
+    EXPECT_EQ("2 00:00 00-00", boardsReading());
+    EXPECT_FALSE(matchClock.counting);
+}
+
+TEST_F(ClockTest, ThreePeriodsThenGameOver)
+{
+    fireBall();
+    EXPECT_EQ(1, matchClock.period);
+    runPeriodOut();
+    EXPECT_EQ("2 00:00 00-00", boardsReading());
+
+    // The restart of the clock must not count as another period.
+    fireBall();
+    EXPECT_EQ("2 20:00 00-00", boardsReading());
+    fireBall(); // firing again while the clock runs changes nothing on it
+    EXPECT_EQ("2 20:00 00-00", boardsReading());
+    runPeriodOut();
+    fireBall();
+    EXPECT_EQ("3 20:00 00-00", boardsReading());
+
+    EXPECT_HALTS(runPeriodOut(), "^Game Over!\nhalting$");
+}
+
+TEST_F(ClockTest, HiddenClockFreezesTheBoardsWhileTheTimeRunsOn)
+{
+    fireBall();
+    matchClock.visible = false;
+    for (int second = 0; second < 3; ++second)
+        matchClock.tick_second();
+    EXPECT_EQ("1 20:00 00-00", boardsReading());
+    EXPECT_EQ(" 1 - 19:57\n", captureStdout([] { matchClock.printClockLine(); }));
+
+    matchClock.visible = true;
+    matchClock.tick_second();
+    EXPECT_EQ("1 19:56 00-00", boardsReading());
+}
+
+TEST_F(ClockTest, ScoresShowOnBothBoardsAndStopAtNinetyNine)
+{
+    matchClock.home_score = 12;
+    matchClock.away_score = 7;
+    matchClock.show_score();
+    EXPECT_EQ("0 60:00 12-07", boardsReading());
+
+    // There is no digit for ten: a score of 100 stays on the boards as 99.
+    matchClock.home_score = 100;
+    matchClock.show_score();
+    EXPECT_EQ("0 60:00 99-07", boardsReading());
+
+    matchClock.reset_score();
+    EXPECT_EQ("0 60:00 00-00", boardsReading());
+}
+
+TEST_F(ClockTest, BoardsWithoutNodesAreSkipped)
+{
+    // A missing board mesh leaves a board without its boxes.
+    matchClock.boards[1] = Scoreboard();
+    matchClock.boards[1].side = 1;
+    newGame();
+    fireBall();
+    matchClock.tick_second();
+    matchClock.show_score();
+    EXPECT_EQ("1 19:59 00-00", boardReading(matchClock.boards[0]));
+}
+
+class MatchTickTest : public ClockTest {};
+
+TEST_F(MatchTickTest, GameSecondLastsAsManyTicksAsTheFrameLastsMilliseconds)
+{
+    fireBall();
+    for (int tick = 0; tick < 19; ++tick)
+        matchTick();
+    EXPECT_EQ("1 20:00 00-00", boardsReading());
+    matchTick();
+    EXPECT_EQ("1 19:59 00-00", boardsReading());
+
+    setTimeStep(40);
+    for (int tick = 0; tick < 39; ++tick)
+        matchTick();
+    EXPECT_EQ("1 19:59 00-00", boardsReading());
+    matchTick();
+    EXPECT_EQ("1 19:58 00-00", boardsReading());
+}
+
+TEST_F(MatchTickTest, PenaltyIsServedInGameSecondsAndWaitsBetweenPeriods)
+{
+    home_players[5].penalty = 120;
+    away_players[7].penalty = 3;
+    fireBall();
+    for (int tick = 0; tick < 119 * 20; ++tick)
+        matchTick();
+    EXPECT_EQ(1, home_players[5].penalty);
+    EXPECT_EQ(0, away_players[7].penalty) << "a served penalty stays at 0";
+    for (int tick = 0; tick < 20; ++tick)
+        matchTick();
+    EXPECT_EQ(0, home_players[5].penalty);
+
+    // Between periods the clock stands still, and so do the penalties.
+    home_players[5].penalty = 120;
+    runPeriodOut();
+    ASSERT_FALSE(matchClock.counting);
+    for (int tick = 0; tick < 10 * 20; ++tick)
+        matchTick();
+    EXPECT_EQ(120, home_players[5].penalty);
+}
+
+TEST_F(MatchTickTest, AutoPlayFiresADeadBallOnThe101stTickAndCarriesTheCount)
+{
+    for (int tick = 0; tick < 200; ++tick)
+        matchTick();
+    EXPECT_FALSE(ball.live) << "without autoPlay a dead ball waits for the key";
+    EXPECT_EQ(0, autoFireCounter);
+
+    autoPlay = true;
+    for (int tick = 0; tick < 100; ++tick)
+        matchTick();
+    EXPECT_FALSE(ball.live);
+    matchTick();
+    EXPECT_TRUE(ball.live);
+    EXPECT_EQ(0, autoFireCounter);
+
+    // A count left from an earlier dead spell is carried on past a firing by key.
+    resetBall();
+    for (int tick = 0; tick < 40; ++tick)
+        matchTick();
+    fireBall();
+    resetBall();
+    for (int tick = 0; tick < 60; ++tick)
+        matchTick();
+    EXPECT_FALSE(ball.live);
+    matchTick();
+    EXPECT_TRUE(ball.live);
+
+    // ...and across a new game.
+    resetBall();
+    for (int tick = 0; tick < 50; ++tick)
+        matchTick();
+    newGame();
+    autoPlay = true;
+    for (int tick = 0; tick < 50; ++tick)
+        matchTick();
+    EXPECT_FALSE(ball.live);
+    matchTick();
+    EXPECT_TRUE(ball.live);
+}
+
+TEST_F(MatchTickTest, RefereesTurnToTheBallWithinTheirHalves)
+{
+    struct Case {
+        float theta; // rad
+        float yaws[3]; // degrees
+    };
+    const Case cases[] = {
+        {PI_F / 4, {45, 45, 270}},
+        {3 * PI_F / 2, {270, 90, 270}},
+        {7 * PI_F / 4, {315, 90, 315}},
+    };
+    for (const Case& c : cases) {
+        placeBall(2000, c.theta);
+        matchTick();
+        for (int i = 0; i < REFEREE_COUNT; ++i) {
+            EXPECT_NEAR(c.yaws[i], referees[i].yaw, 0.01f) << "referee " << i << " at " << c.theta;
+            EXPECT_NEAR(270 - c.yaws[i], referees[i].node->getRotation().Y, 0.01f);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+// Contact between players: damage by kinds, the condition bands, losing the
+// ball, penalties, and which team-mates are offered the pass.
+#include <cstdlib>
+
+#include "app/random.h"
+#include "match/contact.h"
+#include "match_support.h"
+
+namespace {
+
+class ContactTest : public MatchTest {
+protected:
+    // Puts p at (r, theta) and q `distance` cm further round the track.
+    static void placePair(Player& p, Player& q, float r, float theta, float distance, int path = LAPPING)
+    {
+        placeOnTrack(p, r, theta, path);
+        placeOnTrack(q, r, theta + 2 * asinf(distance / (2 * r)), path);
+    }
+    static bool lit(const Player& p) { return p.statball->getMaterial(0).Lighting; }
+};
+
+TEST_F(ContactTest, BikerRunningOverASkaterIsPenalisedAndBothLeave)
+{
+    Player& biker = home_players[0];
+    Player& skater = away_players[5];
+    placePair(biker, skater, 2000, 1.0f, 50);
+    contactPass();
+    EXPECT_EQ(25, skater.hp);
+    EXPECT_EQ("meshes/statball_crit_mad.jpg", textureOf(skater.statball));
+    EXPECT_EQ(TRACK_TO_GATE, skater.path);
+    EXPECT_EQ(90, biker.hp);
+    EXPECT_EQ("meshes/statball_ok_hou.jpg", textureOf(biker.statball));
+    EXPECT_EQ(180, biker.penalty);
+    EXPECT_EQ(TRACK_TO_GATE, biker.path);
+    EXPECT_STREQ("PENALTY - H0\n3 min running over skater", getCommentary());
+
+    contactPass(); // on their way to the gate, they are out of the game's contact
+    EXPECT_EQ(25, skater.hp);
+    EXPECT_EQ(90, biker.hp);
+    EXPECT_EQ(180, biker.penalty);
+}
+
+TEST_F(ContactTest, AwayBikerRunningOverAHomeCatcherIsPenalisedTheSameWay)
+{
+    placePair(home_players[4], away_players[1], 2000, 1.0f, 50);
+    contactPass();
+    EXPECT_EQ(25, home_players[4].hp);
+    EXPECT_EQ(90, away_players[1].hp);
+    EXPECT_EQ(180, away_players[1].penalty);
+    EXPECT_STREQ("PENALTY - A1\n3 min running over skater", getCommentary());
+}
+
+TEST_F(ContactTest, TwoBikersFallToFiftyThenToCritNotDead)
+{
+    Player& home = home_players[1];
+    Player& away = away_players[2];
+    placePair(home, away, 2200, 2.0f, 80);
+    contactPass();
+    EXPECT_EQ(50, home.hp);
+    EXPECT_EQ(50, away.hp);
+    EXPECT_EQ("meshes/statball_hit_hou.jpg", textureOf(home.statball));
+    EXPECT_EQ("meshes/statball_hit_mad.jpg", textureOf(away.statball));
+    EXPECT_EQ(LAPPING, home.path);
+
+    contactPass();
+    EXPECT_EQ(0, home.hp);
+    EXPECT_EQ(0, away.hp);
+    EXPECT_EQ(TRACK_TO_GATE, home.path);
+    EXPECT_EQ(TRACK_TO_GATE, away.path);
+    EXPECT_STREQ("A2 {crit}", getCommentary());
+}
+
+TEST_F(ContactTest, TwoSkatersWearEachOtherDownOverThreeTicks)
+{
+    Player& home = home_players[6];
+    Player& away = away_players[8];
+    placePair(home, away, 1200, 0.5f, 60); // opponents meet anywhere, not only on the bank
+    home.pms = away.pms = 0.5f;
+    const int expected[] = {75, 50, 25};
+    for (int hp : expected) {
+        contactPass();
+        EXPECT_EQ(hp, home.hp);
+        EXPECT_EQ(hp, away.hp);
+    }
+    EXPECT_NEAR(0.5f * 0.729f, home.pms, 1e-6f);
+    EXPECT_NEAR(0.5f * 0.729f, away.pms, 1e-6f);
+    EXPECT_EQ(TRACK_TO_GATE, home.path);
+    EXPECT_EQ(TRACK_TO_GATE, away.path);
+}
+
+TEST_F(ContactTest, ConditionBandsAtTheirEdges)
+{
+    Player& p = home_players[7];
+    placeOnTrack(p, 2000, 1.0f);
+    p.hp = 40;
+    p.change_condition(0);
+    EXPECT_EQ("meshes/statball_hit_hou.jpg", textureOf(p.statball));
+    p.hp = 80;
+    p.change_condition(0);
+    EXPECT_EQ("meshes/statball_ok_hou.jpg", textureOf(p.statball));
+    EXPECT_FALSE(lit(p));
+
+    p.hp = 40;
+    p.selected = 1;
+    ball.holder = &p;
+    p.set_path(TRYING_TO_SCORE);
+    p.change_condition(-1);
+    EXPECT_EQ("meshes/statball_crit_hou.jpg", textureOf(p.statball));
+    EXPECT_EQ(nullptr, ball.holder);
+    EXPECT_STREQ("Ball knocked loose!", getCommentary()) << "the last announcement of the tick shows";
+    EXPECT_EQ(0, p.selected);
+    EXPECT_EQ(TRACK_TO_GATE, p.path);
+
+    p.hp = 39;
+    p.change_condition(0);
+    EXPECT_STREQ("H7 {crit}", getCommentary());
+
+    p.hp = 0;
+    p.selected = 1;
+    p.change_condition(-1);
+    EXPECT_EQ(DEAD, p.path);
+    EXPECT_STREQ("H7 {DEAD}", getCommentary());
+    EXPECT_TRUE(lit(p));
+    EXPECT_EQ("meshes/statball_crit_hou.jpg", textureOf(p.statball)) << "the dead keep their last texture";
+    EXPECT_EQ(0, p.selected);
+
+    p.hit_by_ball(); // lying in the ball's path, the dead are still hit
+    EXPECT_EQ(-34, p.hp);
+    EXPECT_STREQ("H7 {DEAD}", getCommentary());
+}
+
+TEST_F(ContactTest, CarrierLosesTheBallAtItsKindsRate)
+{
+    srand(2024);
+    Player& catcher = home_players[3];
+    Player& skater = home_players[5];
+    EXPECT_FALSE(losesBall(catcher)) << "only a carrier can lose the ball";
+    int catcherLosses = 0;
+    int skaterLosses = 0;
+    const int draws = 4000;
+    ball.holder = &catcher;
+    for (int i = 0; i < draws; ++i)
+        catcherLosses += losesBall(catcher);
+    ball.holder = &skater;
+    for (int i = 0; i < draws; ++i)
+        skaterLosses += losesBall(skater);
+    EXPECT_NEAR(draws / 4, catcherLosses, 150);
+    EXPECT_NEAR(draws * 3 / 4, skaterLosses, 150);
+}
+
+TEST_F(ContactTest, RoughingTheCatcherWhoLosesTheBall)
+{
+    srand(99);
+    Player& catcher = home_players[3];
+    Player& skater = away_players[6];
+    placeOnTrack(away_players[4], 2600, 5.0f); // the other team's catcher, lapping far off
+    makeSlowBall(2000, 1.0f);
+    int ticksKept = 0;
+    for (;;) {
+        catcher.hp = skater.hp = 100;
+        placePair(catcher, skater, 2000, 1.0f, 40);
+        catcher.set_path(PASS_TO_SKATER);
+        ball.holder = &catcher;
+        contactPass();
+        if (!ball.holder || ticksKept == 100)
+            break;
+        ++ticksKept;
+        EXPECT_EQ(0, skater.penalty);
+    }
+    ASSERT_EQ(nullptr, ball.holder) << "kept through 100 ticks of contact";
+    EXPECT_EQ(60, skater.penalty);
+    EXPECT_EQ(TRACK_TO_GATE, skater.path);
+    EXPECT_EQ(0.0f, ball.xr_dt);
+    EXPECT_EQ(0.0f, ball.zt_dt);
+    EXPECT_EQ(ATTEMPTING_CATCH, away_players[4].path);
+
+    penalise(ROUGHING_THE_CATCHER, skater);
+    EXPECT_STREQ("PENALTY - A6\n1 min roughing the catcher", getCommentary());
+    EXPECT_EQ(120, skater.penalty) << "penalties add up";
+}
+
+TEST_F(ContactTest, TeamMatesAreOfferedThePassOnlyOnTheBank)
+{
+    Player& catcher = home_players[3];
+    Player& skater = home_players[5];
+    placePair(catcher, skater, 1600, 1.0f, 99);
+    catcher.set_path(PASS_TO_SKATER);
+    ball.holder = &catcher;
+    contactPass();
+    EXPECT_EQ(&catcher, ball.holder);
+
+    placePair(catcher, skater, 1650, 1.0f, 99);
+    catcher.set_path(PASS_TO_SKATER);
+    contactPass();
+    EXPECT_EQ(&skater, ball.holder);
+    EXPECT_EQ(100, skater.hp) << "team-mates do not hurt each other";
+}
+
+} // namespace
