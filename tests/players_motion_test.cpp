@@ -144,18 +144,13 @@ TEST_F(MotionTest, SettersHoldTheKindsTopSpeed)
     skater.r = 1000;
     skater.set_zt_dt(0.01f);
     EXPECT_FLOAT_EQ(0.0012573f, skater.zt_dt);
-    skater.set_zt_dt(0.0005f);
-    EXPECT_FLOAT_EQ(0.0005f, skater.zt_dt);
-}
+    EXPECT_FALSE(paused);
 
-TEST_F(MotionTest, GoingClockwisePausesButTheSpeedIsUsed)
-{
-    Player& p = away_players[7];
-    p.r = 1000;
-    const std::string out = captureStdout([&] { p.set_zt_dt(-0.01f); });
+    // Going clockwise pauses the match, but the speed is used, unlimited.
+    const std::string out = captureStdout([&] { skater.set_zt_dt(-0.01f); });
     EXPECT_EQ("Player going CW!\npausing", out);
     EXPECT_TRUE(paused);
-    EXPECT_FLOAT_EQ(-0.01f, p.zt_dt); // negative speeds are not limited
+    EXPECT_FLOAT_EQ(-0.01f, skater.zt_dt);
 }
 
 TEST_F(MotionTest, ChaseClosesTheRadiusWhileGainingTheAngle)
@@ -164,9 +159,9 @@ TEST_F(MotionTest, ChaseClosesTheRadiusWhileGainingTheAngle)
     putOnTrack(p, 2000, 1.0f, ATTEMPTING_CATCH);
     const float ballSpeed = -0.0003f; // rad/ms, coming towards the catcher
     p.chase(100, 0.5f, 1.25f, ballSpeed);
-    const float omega = SKATER_TOP / 2000; // 1.25 of top speed is capped
-    EXPECT_FLOAT_EQ(omega, p.zt_dt);
-    EXPECT_FLOAT_EQ(100 / (0.5f / (omega - ballSpeed)), p.xr_dt);
+    EXPECT_FLOAT_EQ(SKATER_TOP / 2000, p.zt_dt); // 1.25 of top speed is capped
+    // 100 cm out in the time it takes to gain 0.5 rad on the ball.
+    EXPECT_NEAR(100.0f, p.xr_dt * 0.5f / (p.zt_dt - ballSpeed), 1e-3f);
 
     // A target that runs away faster: give up, every speed to 0.
     p.xr_dt2 = 0.001f;
@@ -174,24 +169,6 @@ TEST_F(MotionTest, ChaseClosesTheRadiusWhileGainingTheAngle)
     EXPECT_EQ(0.0f, p.zt_dt);
     EXPECT_EQ(0.0f, p.xr_dt);
     EXPECT_EQ(0.0f, p.xr_dt2);
-}
-
-TEST_F(MotionTest, WalksCountTheirSpeedAlongZAndLappersAlongTheTrack)
-{
-    Player& p = home_players[6];
-    p.r = 2000;
-    p.mass = 100;
-    p.polar = 0;
-    p.zt_dt = 1.0f; // cm/ms
-    p.xr_dt = 0.0f;
-    EXPECT_FLOAT_EQ(50.0f, p.kinetic_energy());
-    EXPECT_NEAR(1.0f / 0.044704f, p.speed_mph(), 1e-3f);
-    p.polar = 1;
-    p.zt_dt = 0.0005f; // rad/ms: 1 cm/ms at r = 2000
-    EXPECT_FLOAT_EQ(50.0f, p.kinetic_energy());
-    // 400 cm up the bank: m g tan(18°) × 400.
-    EXPECT_NEAR(100 * 0.00098f * 0.3249197f * 400, p.potential_energy(), 1e-3f);
-    EXPECT_FLOAT_EQ(p.kinetic_energy() + p.potential_energy(), p.total_energy());
 }
 
 TEST_F(MotionTest, AdvancingOnTheBankPlacesTurnsAndCountsTheWork)
@@ -228,19 +205,6 @@ TEST_F(MotionTest, AHitPlayerWobblesForItsTicksThenFacesTheTrackAgain)
     EXPECT_NEAR(-(1.0f + PI_F / 2) * 180 / 3.1415926236f, p.node->getRotation().Y, 1e-3f);
 }
 
-TEST_F(MotionTest, WalksMoveInStraightLines)
-{
-    Player& p = away_players[8];
-    p.node->setPosition(vector3df(176, 0, -465));
-    p.set_path(SEAT_TO_GATE);
-    p.xr_dt = -0.6f;
-    p.zt_dt = 0.8f;
-    advance_player(p, positionOf(p));
-    expectSamePosition(vector3df(164, 0, -449), positionOf(p));
-    EXPECT_FLOAT_EQ(trackRadius(164, -449), p.r);
-    EXPECT_LT(p.theta, 0.0f); // a walk leaves its angle unwrapped until the next read-back
-}
-
 TEST_F(MotionTest, BikerModelsStandHigherButTheTrackHeightStays)
 {
     bikerSwitch = true;
@@ -265,6 +229,14 @@ TEST_F(MotionTest, OnlyTheRadiusFieldIsClampedToTheTrackEdge)
     // The next read-back takes the true radius from the node again.
     read_track_position(p);
     EXPECT_FLOAT_EQ(2900.0f, p.r);
+
+    // Lanes by the radius field: the flat floor's edges belong to the inner lane.
+    p.r = 900;
+    place_player(p, vector3df(900, 0, 0));
+    EXPECT_EQ(0, p.lane);
+    p.r = 1600;
+    place_player(p, vector3df(1600, 0, 0));
+    EXPECT_EQ(1, p.lane);
 }
 
 TEST_F(MotionTest, BeyondTheOuterWallThePlayerIsReportedDumpedAndStopped)
@@ -286,19 +258,6 @@ TEST_F(MotionTest, BeyondTheOuterWallThePlayerIsReportedDumpedAndStopped)
     paused = false;
     const std::string again = captureStdout([&] { update_player('H', 5); });
     EXPECT_NE(std::string::npos, again.find("Player out of bounds!"));
-}
-
-TEST_F(MotionTest, LanesFollowTheRadius)
-{
-    Player& p = away_players[5];
-    p.set_path(LAPPING);
-    const float radii[] = {900, 900.5f, 1600, 1600.5f};
-    const int lanes[] = {0, 1, 1, 2};
-    for (int i = 0; i < 4; ++i) {
-        p.r = radii[i];
-        place_player(p, vector3df(radii[i], 0, 0));
-        EXPECT_EQ(lanes[i], p.lane) << radii[i];
-    }
 }
 
 TEST_F(MotionTest, ADeadPlayerIsNeverMovedPlacedOrTurned)

@@ -181,27 +181,13 @@ TEST_F(PlayerRecordTest, ResetSeatsThePlayerWithFullConditionAndNoSpeed)
 TEST_F(PlayerRecordTest, OnlyTheTwoWalksUseStraightSpeeds)
 {
     Player& p = home_players[5];
-    for (int path : {DEAD, SEATED, STOPPED, SEAT_TO_GATE, GATE_TO_SEAT, GATE_TO_TRACK, TRACK_TO_GATE, LAPPING,
-                     PASS_TO_SKATER, ATTEMPTING_CATCH, TRYING_TO_SCORE, ATTACK_SCORER, DEFEND_GOAL, EVEN_SPACING,
-                     USER_CONTROL}) {
+    for (int path : {SEATED, SEAT_TO_GATE, LAPPING, GATE_TO_SEAT, USER_CONTROL}) {
         const int before = p.path;
         EXPECT_TRUE(p.set_path_handled(path));
         EXPECT_EQ(path, p.path);
         EXPECT_EQ(before, p.lp);
         EXPECT_EQ(path == SEAT_TO_GATE || path == GATE_TO_SEAT ? 0 : 1, p.polar) << path;
     }
-}
-
-TEST_F(PlayerRecordTest, DeselectDropsTheUsersAccelerations)
-{
-    Player& p = away_players[6];
-    p.select();
-    EXPECT_TRUE(p.is_selected());
-    p.xr_dt2 = 0.001f;
-    p.deselect();
-    EXPECT_FALSE(p.is_selected());
-    EXPECT_EQ(0.0f, p.xr_dt2);
-    EXPECT_EQ(0.0f, p.zt_dt2);
 }
 
 TEST_F(PlayerRecordTest, OnTrackCountsGoByShirtNumberAndLane)
