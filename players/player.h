@@ -145,11 +145,17 @@ int HowManyOnTrack(int type, char team);
 const char* pathStateText(int path); // the readout's name of a path state, "UNKNOWN" outside the table
 
 // Track motion (players/track_motion.cpp)
+// How far angle a lies ahead of b going the way theta grows: in (0, 2π] for angles in [0, 2π).
 float angle_ahead(float a, float b);
+// The node's position, after renewing r and theta from it (theta in [0, 2π), 0 at the centre).
 irr::core::vector3df read_track_position(Player& player);
+// The motion step: integrate by path, energies, placement and the turn of the body.
 void advance_player(Player& player, irr::core::vector3df p);
+// Bounds, radius clamp, lane and the node's position; false (and nothing done) for the dead.
 bool place_player(Player& player, irr::core::vector3df p);
 
 // State machine (players/state_machine.cpp)
+// Home 0, away 0, home 1, ... away 9: once per match tick.
 void update_players();
+// One player's tick; a roster entry without a body (no scene) is skipped.
 void update_player(char team, int number);

@@ -1,3 +1,4 @@
+// The player record and the rosters, the referees, seats and reset.
 #include "players/player.h"
 
 #include <cstdio>

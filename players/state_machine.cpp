@@ -1,3 +1,5 @@
+// The player state machine: the path transitions and each state's per-tick
+// decision, ahead of the motion step.
 #include <cmath>
 
 #include "app/commentary.h"

@@ -1,3 +1,5 @@
+// Track motion: the path planner with its energy and power limit, the speed
+// setters, and the per-tick integration, placement and turn of a player.
 #include <cmath>
 
 #include "app/frame_loop.h"
