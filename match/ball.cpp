@@ -32,6 +32,9 @@ static constexpr float HIT_REACH_SQUARED = 2500.0f;    // cm², 50 cm
 static constexpr float HIT_SPEED_DIVISOR = 4.0f;
 static constexpr float CATCH_ANGLE_BUDGET = 12.566371f; // rad, 4π: two laps to hand the ball on
 static constexpr int BANK_LANE = 2;
+// Effort of the chasers sent back to lapping when the ball is reset.
+static constexpr float CATCHER_GIVES_UP_EFFORT = 0.4f;
+static constexpr float ATTACKER_GIVES_UP_EFFORT = 0.5f;
 
 // The ball's place is its node; without one (no scene) it is worked out from
 // the record, so the ball still plays.
@@ -68,9 +71,9 @@ static void releaseChasers()
     for (int number = 0; number < TEAM_SIZE; ++number) {
         for (Player* p : {&home_players[number], &away_players[number]}) {
             if (p->path == ATTACK_SCORER)
-                p->start_lapping(0.5f);
+                p->start_lapping(ATTACKER_GIVES_UP_EFFORT);
             else if (p->path == ATTEMPTING_CATCH)
-                p->start_lapping(0.4f);
+                p->start_lapping(CATCHER_GIVES_UP_EFFORT);
         }
     }
 }
@@ -104,7 +107,9 @@ void catchersGoForBall()
 static void followHolder()
 {
     Player& holder = *ball.holder;
-    irr::core::vector3df position = holder.node ? holder.node->getPosition() : ballPosition();
+    if (!holder.node)
+        return; // only a player with a body can have caught the ball
+    irr::core::vector3df position = holder.node->getPosition();
     position.Y += BALL_ABOVE_HOLDER;
     putBall(position);
     // No 2π here: a held ball's angle lies in (−π/2, 3π/2), as the HUD and cameras read it.

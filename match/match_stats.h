@@ -5,8 +5,8 @@
 
 struct MatchStats {
     int firings;      // fireBall calls, by key or automatic
-    int goals;        // left to the scorer's run to count; the score says it too
-    int misses;       // left to the scorer's run to count
+    int goals;        // counted by the scorer's run, as it scores
+    int misses;       // counted by the scorer's run, as it runs out of angle
     int catches;
     int passes;
     int knock_looses; // the holder lost the ball (contact, injury, sent off)

@@ -5,14 +5,24 @@ namespace {
 
 class BallTest : public MatchTest {};
 
-TEST_F(BallTest, ResetPutsTheBallAtItsStartAndItRestsOnTheBank)
+TEST_F(BallTest, ResetPutsTheBallAtItsStartAndReleasesTheChasers)
 {
     irr::scene::ISceneNode* const node = ball.node;
     ASSERT_NE(nullptr, node);
     ball.holder = &home_players[3];
     ball.live = true;
     ball.zt_dt = -0.001f;
+    placeOnTrack(away_players[6], 2000, 1, ATTACK_SCORER);
+    placeOnTrack(home_players[4], 2000, 2, ATTEMPTING_CATCH);
+    placeOnTrack(home_players[7], 2000, 3, TRYING_TO_SCORE);
     resetBall();
+    // The chasers of a ball no longer in play go back to lapping.
+    EXPECT_EQ(LAPPING, away_players[6].path);
+    EXPECT_FLOAT_EQ(0.5f, away_players[6].pms);
+    EXPECT_EQ(LAPPING, home_players[4].path);
+    EXPECT_FLOAT_EQ(0.4f, home_players[4].pms);
+    EXPECT_EQ(TRYING_TO_SCORE, home_players[7].path);
+
     EXPECT_EQ(node, ball.node) << "the sphere is made once";
     EXPECT_EQ(nullptr, ball.holder);
     EXPECT_FALSE(ball.live);
@@ -24,19 +34,6 @@ TEST_F(BallTest, ResetPutsTheBallAtItsStartAndItRestsOnTheBank)
     EXPECT_NEAR(419.5f, ball.node->getPosition().Y, 1e-3f);
     updateBall();
     EXPECT_NEAR(4.712389f, ball.theta, 1e-5f) << "a dead ball lies still";
-}
-
-TEST_F(BallTest, ResetSendsTheChasersBackToLapping)
-{
-    placeOnTrack(away_players[6], 2000, 1, ATTACK_SCORER);
-    placeOnTrack(home_players[4], 2000, 2, ATTEMPTING_CATCH);
-    placeOnTrack(home_players[7], 2000, 3, TRYING_TO_SCORE);
-    resetBall();
-    EXPECT_EQ(LAPPING, away_players[6].path);
-    EXPECT_FLOAT_EQ(0.5f, away_players[6].pms);
-    EXPECT_EQ(LAPPING, home_players[4].path);
-    EXPECT_FLOAT_EQ(0.4f, home_players[4].pms);
-    EXPECT_EQ(TRYING_TO_SCORE, home_players[7].path);
 }
 
 TEST_F(BallTest, FiredBallSlowsRollsDownTheBankAndOutOfPlay)
@@ -144,21 +141,6 @@ TEST_F(BallTest, HomeCatcherCatchesFirstAndTheAwayCatcherIsNotTested)
     EXPECT_EQ(&home_players[3], ball.holder);
     EXPECT_EQ(ATTEMPTING_CATCH, away_players[3].path);
     EXPECT_FALSE(paused);
-}
-
-TEST_F(BallTest, NeitherFiredNorDeadBallIsCaughtOrHits)
-{
-    setTimeStep(0);
-    makeSlowBall(2500, 1.0f, -0.0009f); // not yet slow
-    ball.xr_dt2 = 0;
-    placeBesideBall(home_players[5], 0);
-    updateBall();
-    EXPECT_EQ(100, home_players[5].hp);
-
-    makeSlowBall(1500, 1.0f);
-    ball.live = false; // dead balls lying off the bank are not out of play
-    updateBall();
-    EXPECT_FLOAT_EQ(1500.0f, ball.r);
 }
 
 TEST_F(BallTest, KnockedLooseWhileLappingWithThePlayersItStopsDeadInAngle)

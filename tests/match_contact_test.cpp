@@ -40,16 +40,6 @@ TEST_F(ContactTest, BikerRunningOverASkaterIsPenalisedAndBothLeave)
     EXPECT_EQ(180, biker.penalty);
 }
 
-TEST_F(ContactTest, AwayBikerRunningOverAHomeCatcherIsPenalisedTheSameWay)
-{
-    placePair(home_players[4], away_players[1], 2000, 1.0f, 50);
-    contactPass();
-    EXPECT_EQ(25, home_players[4].hp);
-    EXPECT_EQ(90, away_players[1].hp);
-    EXPECT_EQ(180, away_players[1].penalty);
-    EXPECT_STREQ("PENALTY - A1\n3 min running over skater", getCommentary());
-}
-
 TEST_F(ContactTest, TwoBikersFallToFiftyThenToCritNotDead)
 {
     Player& home = home_players[1];

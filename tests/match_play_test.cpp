@@ -94,12 +94,12 @@ static std::string playWholeMatch(unsigned seed, int* exitStatus)
             }
             const MatchClock& c = matchClock;
             if (c.period == 3 && c.counting && c.min_tens + c.min_units + c.sec_tens + c.sec_units == 0)
-                printf("figures: ticks=%ld goals=%d (%d-%d) catches=%d passes=%d penalties=%d deaths=%d "
-                       "crits=%d hits=%d knock-looses=%d out-of-play=%d firings=%d pauses=%d\n",
-                       ticks + 1, c.home_score + c.away_score, c.home_score, c.away_score, matchStats.catches,
-                       matchStats.passes, matchStats.penalties, matchStats.deaths, matchStats.crits,
-                       matchStats.hits, matchStats.knock_looses, matchStats.out_of_play, matchStats.firings,
-                       pauses);
+                printf("figures: ticks=%ld goals=%d (%d-%d) misses=%d catches=%d passes=%d penalties=%d "
+                       "deaths=%d crits=%d hits=%d knock-looses=%d out-of-play=%d firings=%d pauses=%d\n",
+                       ticks + 1, matchStats.goals, c.home_score, c.away_score, matchStats.misses,
+                       matchStats.catches, matchStats.passes, matchStats.penalties, matchStats.deaths,
+                       matchStats.crits, matchStats.hits, matchStats.knock_looses, matchStats.out_of_play,
+                       matchStats.firings, pauses);
             matchTick();
         }
         printf("no end after %ld ticks\n", ticks);
@@ -134,7 +134,8 @@ TEST_F(MatchPlayTest, SeededMatchRunsToGameOverTheSameWayTwice)
     EXPECT_EQ(1, status);
     const std::string ending = "Game Over!\nhalting";
     ASSERT_GE(first.size(), ending.size());
-    EXPECT_EQ(ending, first.substr(first.size() - ending.size())) << first.substr(first.size() > 2000 ? first.size() - 2000 : 0);
+    EXPECT_EQ(ending, first.substr(first.size() - ending.size()))
+        << first.substr(first.size() > 2000 ? first.size() - 2000 : 0);
     const std::string figures = lastFigures(first);
     ASSERT_NE("", figures);
     printf("%s\n", figures.c_str());
