@@ -77,9 +77,10 @@ void MatchClock::next_period()
     ++period;
     if (static_cast<unsigned>(period) > LAST_PERIOD) {
         period = 0;
-        reportMessage(MESSAGE_HALT, "Game Over!");
+        reportMessage(MESSAGE_HALT, "Game Over!"); // the normal end of a match: does not return
+    } else {
+        show_period();
     }
-    show_period();
 }
 
 void MatchClock::show_period()
