@@ -102,7 +102,7 @@ void updateCamera()
 {
     // Every frame, paused or not: the free camera's mouse look reads the
     // cursor's distance from the centre.
-    if (irr::gui::ICursorControl* cursor = device->getCursorControl())
+    if (irr::gui::ICursorControl* cursor = device ? device->getCursorControl() : 0)
         cursor->setPosition(0.5f, 0.5f);
     const bool entered = cameraMode != previousCameraMode;
     switch (cameraMode) {
