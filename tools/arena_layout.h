@@ -10,6 +10,8 @@ const float kBankRise = 0.325f;          // bank height per cm of radius beyond 
 const float kOutOfBoundsRadius = 2960.0f; // the game halts a player beyond this
 const float kTrackOuterRadius = 3000.0f;  // the bank runs on to meet the wall here
 const float kWallHeightAboveBank = 330.0f; // the wall's lip above the bank's top edge
+const float kRoofHeight = 2300.0f;        // the hall's ceiling; scoreboards hang from it
+const float kHallRadius = 4160.0f;        // the back wall of the hall, behind the stands
 
 inline float bankHeight(float radius)
 {

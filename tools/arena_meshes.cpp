@@ -1,6 +1,8 @@
 #include "tools/arena_meshes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tools/arena_layout.h"
 #include "tools/atlas.h"
@@ -55,21 +57,97 @@ static void addGroundRing(MeshGroup& group, float inner, float outer, float angl
     }
 }
 
+// The floor is cut into cells so that painted zones (the benches behind the
+// seat rows, the two gates) are parts of the one flat surface, not decals
+// that would flicker against it.
+struct FloorZone {
+    const char* name;
+    Tint tint;
+    float x0, x1, z0, z1; // cm
+};
+static const FloorZone kFloorZones[] = {
+    {"homebench", Tint{255, 196, 140}, -250.0f, 264.0f, 422.0f, 492.0f},
+    {"awaybench", Tint{190, 255, 160}, -256.0f, 258.0f, -500.0f, -430.0f},
+    {"homegate", Tint{255, 150, 60}, 950.0f, 1050.0f, -50.0f, 50.0f},
+    {"awaygate", Tint{120, 255, 70}, -1050.0f, -950.0f, -50.0f, 50.0f},
+};
+static const float kFloorCell = 200.0f; // cm
+
+// Sutherland-Hodgman: keeps the part of a convex polygon (in the x-z plane)
+// on the inner side of the regular polygon round the floor.
+static std::vector<vector2df> clipToFloorEdge(std::vector<vector2df> polygon)
+{
+    const float corner = kFloorEdgeRadius / std::cos(kPi / kRingSegments);
+    for (int i = 0; i < kRingSegments && polygon.size() >= 3; ++i) {
+        const float a0 = 2 * kPi * i / kRingSegments, a1 = 2 * kPi * (i + 1) / kRingSegments;
+        const vector2df p0(corner * std::cos(a0), corner * std::sin(a0));
+        const vector2df p1(corner * std::cos(a1), corner * std::sin(a1));
+        // Inside means on the centre's side of the edge p0 -> p1.
+        auto side = [&](const vector2df& q) {
+            return (p1.X - p0.X) * (q.Y - p0.Y) - (p1.Y - p0.Y) * (q.X - p0.X);
+        };
+        std::vector<vector2df> kept;
+        for (size_t k = 0; k < polygon.size(); ++k) {
+            const vector2df& a = polygon[k];
+            const vector2df& b = polygon[(k + 1) % polygon.size()];
+            const float sa = side(a), sb = side(b);
+            if (sa >= 0)
+                kept.push_back(a);
+            if ((sa >= 0) != (sb >= 0))
+                kept.push_back(a + (b - a) * (sa / (sa - sb)));
+        }
+        polygon = kept;
+    }
+    return polygon;
+}
+
+static std::vector<float> floorBreaks(bool alongX)
+{
+    std::vector<float> breaks;
+    for (float v = -kFloorEdgeRadius - kFloorCell / 2; v <= kFloorEdgeRadius + kFloorCell; v += kFloorCell)
+        breaks.push_back(v);
+    for (const FloorZone& zone : kFloorZones) {
+        breaks.push_back(alongX ? zone.x0 : zone.z0);
+        breaks.push_back(alongX ? zone.x1 : zone.z1);
+    }
+    std::sort(breaks.begin(), breaks.end());
+    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+    return breaks;
+}
+
 MeshData makePlayerBayFloor()
 {
     MeshData mesh;
-    MeshGroup& floor = meshGroup(mesh, "floor");
-    // The polygon's corners sit just outside r = 1600 so that its flat edges
-    // still cover every point inside it.
-    const float corner = kFloorEdgeRadius / std::cos(kPi / kRingSegments);
-    for (int i = 0; i < kRingSegments; ++i) {
-        const float a0 = 2 * kPi * i / kRingSegments, a1 = 2 * kPi * (i + 1) / kRingSegments;
-        MeshVertex centre, p0, p1;
-        p0.pos = vector3df(corner * std::cos(a0), 0, corner * std::sin(a0));
-        p1.pos = vector3df(corner * std::cos(a1), 0, corner * std::sin(a1));
-        for (MeshVertex* v : {&centre, &p0, &p1})
-            v->uv = vector2df(v->pos.X / kFloorTile, -v->pos.Z / kFloorTile);
-        addTriangle(floor, centre, p0, p1, vector3df(0, 1, 0));
+    meshGroup(mesh, "floor");
+    for (const FloorZone& zone : kFloorZones)
+        meshGroup(mesh, zone.name, zone.tint);
+    const std::vector<float> xs = floorBreaks(true), zs = floorBreaks(false);
+    for (size_t i = 0; i + 1 < xs.size(); ++i) {
+        for (size_t j = 0; j + 1 < zs.size(); ++j) {
+            const std::vector<vector2df> cell = clipToFloorEdge(
+                {vector2df(xs[i], zs[j]), vector2df(xs[i + 1], zs[j]), vector2df(xs[i + 1], zs[j + 1]),
+                 vector2df(xs[i], zs[j + 1])});
+            if (cell.size() < 3)
+                continue;
+            const float cx = (xs[i] + xs[i + 1]) / 2, cz = (zs[j] + zs[j + 1]) / 2;
+            MeshGroup* group = &meshGroup(mesh, "floor");
+            for (const FloorZone& zone : kFloorZones)
+                if (cx > zone.x0 && cx < zone.x1 && cz > zone.z0 && cz < zone.z1)
+                    group = &meshGroup(mesh, zone.name);
+            MeshVertex v[3];
+            for (size_t k = 1; k + 1 < cell.size(); ++k) {
+                const vector2df corners[3] = {cell[0], cell[k], cell[k + 1]};
+                for (int c = 0; c < 3; ++c) {
+                    v[c].pos = vector3df(corners[c].X, 0, corners[c].Y);
+                    v[c].uv = vector2df(corners[c].X / kFloorTile, -corners[c].Y / kFloorTile);
+                    v[c].normal = vector3df();
+                }
+                // Clipping can leave slivers of no area; the engine needs none.
+                if ((v[1].pos - v[0].pos).crossProduct(v[2].pos - v[0].pos).getLength() < 1e-3f)
+                    continue;
+                addTriangle(*group, v[0], v[1], v[2], vector3df(0, 1, 0));
+            }
+        }
     }
     return mesh;
 }
@@ -77,17 +155,20 @@ MeshData makePlayerBayFloor()
 MeshData makeOuterTrack()
 {
     MeshData mesh;
-    MeshGroup& bank = meshGroup(mesh, "bank");
+    MeshGroup& bank = meshGroup(mesh, "bank", grey(242));
     MeshGroup& band = meshGroup(mesh, "innerband", Tint{120, 160, 255});
     MeshGroup& line = meshGroup(mesh, "waitingline", Tint{255, 110, 90});
     MeshGroup& clamp = meshGroup(mesh, "outerzone", Tint{200, 175, 150});
     MeshGroup& edge = meshGroup(mesh, "edge", Tint{230, 70, 60});
     const int n = kRingSegments;
     addGroundRing(band, kFloorEdgeRadius, kInnerBandOuter, 0, 2 * kPi, n);
-    addGroundRing(bank, kInnerBandOuter, 2000.0f, 0, 2 * kPi, n);
-    addGroundRing(bank, 2000.0f, kWaitingLine - kLineHalfWidth, 0, 2 * kPi, n);
+    // The bank darkens a little as it rises, so its slope reads unlit.
+    MeshGroup& upper = meshGroup(mesh, "upperbank", grey(228));
+    MeshGroup& top = meshGroup(mesh, "topbank", grey(212));
+    addGroundRing(bank, kInnerBandOuter, 2100.0f, 0, 2 * kPi, n);
+    addGroundRing(upper, 2100.0f, kWaitingLine - kLineHalfWidth, 0, 2 * kPi, n);
     addGroundRing(line, kWaitingLine - kLineHalfWidth, kWaitingLine + kLineHalfWidth, 0, 2 * kPi, n);
-    addGroundRing(bank, kWaitingLine + kLineHalfWidth, kClampZone, 0, 2 * kPi, n);
+    addGroundRing(top, kWaitingLine + kLineHalfWidth, kClampZone, 0, 2 * kPi, n);
     addGroundRing(clamp, kClampZone, kOutOfBoundsRadius, 0, 2 * kPi, n);
     addGroundRing(edge, kOutOfBoundsRadius, kTrackOuterRadius, 0, 2 * kPi, n);
     return mesh;
@@ -120,6 +201,42 @@ static void addStandBand(MeshGroup& group, float r0, float r1, float y0, float y
         if (riser)
             front = -(d0 + d1).normalize();
         addQuad(group, corners, uvs, front);
+    }
+}
+
+// The hall round the arena: a dark back wall behind the stands and the
+// scoreboards, and a ceiling with a ring of lamps over the track.
+static void addHall(MeshData& mesh)
+{
+    MeshGroup& dark = meshGroup(mesh, "hall", grey(56));
+    MeshGroup& lamps = meshGroup(mesh, "lamps", Tint{255, 250, 225});
+    const UvRect steel = {0, 0, 2 * kPi * kHallRadius / 300.0f, 4};
+    addCylinder(dark, vector3df(0, 0, 0), kHallRadius, kRoofHeight, kRingSegments, steel, false, true);
+    const float lampInner = 2150.0f, lampOuter = 2250.0f;
+    for (int i = 0; i < kRingSegments; ++i) {
+        const float a0 = 2 * kPi * i / kRingSegments, a1 = 2 * kPi * (i + 1) / kRingSegments;
+        const vector3df d0(std::cos(a0), 0, std::sin(a0)), d1(std::cos(a1), 0, std::sin(a1));
+        const vector3df y(0, kRoofHeight, 0);
+        const float radii[4] = {0.0f, lampInner, lampOuter, kHallRadius};
+        for (int band = 0; band < 3; ++band) {
+            const vector3df corners[4] = {d0 * radii[band] + y, d1 * radii[band] + y,
+                                          d1 * radii[band + 1] + y, d0 * radii[band + 1] + y};
+            vector2df uvs[4];
+            for (int k = 0; k < 4; ++k)
+                uvs[k] = vector2df(corners[k].X / kFloorTile, corners[k].Z / kFloorTile);
+            if (band == 0) {
+                MeshVertex centre, p0, p1;
+                centre.pos = y;
+                p0.pos = corners[2];
+                p1.pos = corners[3];
+                centre.uv = vector2df(0, 0);
+                p0.uv = uvs[2];
+                p1.uv = uvs[3];
+                addTriangle(dark, centre, p0, p1, vector3df(0, -1, 0));
+            } else {
+                addQuad(band == 1 ? lamps : dark, corners, uvs, vector3df(0, -1, 0));
+            }
+        }
     }
 }
 
@@ -179,7 +296,7 @@ MeshData makeOuterWall()
         }
         addStandBand(back, r, r, top, y, a0, a1, segments, vector3df(), true);
     }
-    (void)aisles;
+    addHall(mesh);
     return mesh;
 }
 

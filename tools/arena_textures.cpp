@@ -20,7 +20,7 @@ static void fillWrapped(cairo_t* cr, double x, double y, double w, double h, dou
 // Maple boards: the ordinary floor and bank.
 static void paintWoodFloor(Canvas& c)
 {
-    const int boards = 8;
+    const int boards = 16; // 25 cm each at the floor's 400 cm repeat
     const double boardHeight = double(c.height) / boards;
     Grain grain{12345u};
     const Rgb maple = {206, 160, 104};
@@ -30,11 +30,11 @@ static void paintWoodFloor(Canvas& c)
         double x = grainNext(grain) * c.width;
         const double start = x;
         while (x < start + c.width - 1) {
-            const double length = std::min(start + c.width - x, 140.0 + grainNext(grain) * 200.0);
-            const Rgb tone = scaled(maple, 0.82 + 0.3 * grainNext(grain));
+            const double length = std::min(start + c.width - x, 110.0 + grainNext(grain) * 170.0);
+            const Rgb tone = scaled(maple, 0.86 + 0.22 * grainNext(grain));
             fillWrapped(c.cr, std::fmod(x, c.width), y, length, boardHeight, c.width, tone);
             // Grain streaks along the length.
-            for (int s = 0; s < 9; ++s) {
+            for (int s = 0; s < 5; ++s) {
                 const double sy = y + 3 + grainNext(grain) * (boardHeight - 6);
                 setColour(c.cr, scaled(tone, 0.8 + 0.15 * grainNext(grain)), 0.6);
                 cairo_set_line_width(c.cr, 0.8 + grainNext(grain) * 1.2);
@@ -299,9 +299,9 @@ static void paintTeamCard(Canvas& c)
     fillGradient(c.cr, 6, 6, c.width / 2.0 - 6, c.height - 12, kHomeOrange, scaled(kHomeOrange, 0.6));
     fillGradient(c.cr, c.width / 2.0, 6, c.width / 2.0 - 6, c.height - 12, kAwayGreen,
                  scaled(kAwayGreen, 0.6));
-    drawOutlinedText(c.cr, kHomeLabel, c.width * 0.25, c.height * 0.45, c.height * 0.45, FONT_BOLD,
+    drawOutlinedText(c.cr, kHomeLabel, c.width * 0.25, c.height * 0.45, c.height * 0.36, FONT_BOLD,
                      Rgb{255, 255, 255}, Rgb{0, 0, 0}, 3);
-    drawOutlinedText(c.cr, kAwayLabel, c.width * 0.75, c.height * 0.45, c.height * 0.45, FONT_BOLD,
+    drawOutlinedText(c.cr, kAwayLabel, c.width * 0.75, c.height * 0.45, c.height * 0.36, FONT_BOLD,
                      Rgb{255, 255, 255}, Rgb{0, 0, 0}, 3);
     drawText(c.cr, "HOME", c.width * 0.25, c.height * 0.82, c.height * 0.14, FONT_BOLD, Rgb{30, 20, 10});
     drawText(c.cr, "AWAY", c.width * 0.75, c.height * 0.82, c.height * 0.14, FONT_BOLD, Rgb{10, 30, 10});

@@ -9,7 +9,6 @@
 using irr::core::vector3df;
 
 static const float kBoardThickness = 30.0f; // cm
-static const float kHangerTop = 1900.0f;    // cm; the hangers vanish into the dark roof
 
 MeshData makeScoreboard(bool west)
 {
@@ -39,7 +38,7 @@ MeshData makeScoreboard(bool west)
     addPanel(housing, vector3df(back, (face.yBottom + face.yTop) / 2, (zLo + zHi) / 2), -normal,
              vector3df(0, 1, 0), zHi - zLo, face.yTop - face.yBottom, kFrameCorner);
     for (float z : {zLo + 40.0f, zHi - 40.0f})
-        addBox(housing, vector3df(lo.X + 10, face.yTop + rim, z - 3), vector3df(hi.X - 10, kHangerTop, z + 3), shell);
+        addBox(housing, vector3df(lo.X + 10, face.yTop + rim, z - 3), vector3df(hi.X - 10, kRoofHeight, z + 3), shell);
     return mesh;
 }
 
