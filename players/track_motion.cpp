@@ -34,8 +34,14 @@ float Player::power_limit() const
 
 float angle_ahead(float a, float b)
 {
-    const float ahead = a - b;
-    return ahead > 0.0f ? ahead : ahead + TWO_PI_F;
+    // For angles in [0, 2π) this is a − b, plus 2π unless above 0 (fmodf is exact
+    // there). Angles outside that range still come out in (0, 2π]: a held ball's
+    // angle lies in (−π/2, 3π/2), and a player's may pass 2π until its next
+    // read-back; a plain a − b would put them behind or more than a lap ahead.
+    float ahead = fmodf(a - b, TWO_PI_F);
+    if (!(ahead > 0.0f))
+        ahead += TWO_PI_F;
+    return ahead;
 }
 
 // Energy of height on the bank, counted along its slope (kg·cm²/ms²).

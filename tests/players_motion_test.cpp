@@ -23,6 +23,10 @@ TEST(MotionAngles, AngleAheadIsAlwaysForwardAndNeverZero)
     EXPECT_NEAR(0.1832f, angle_ahead(0.1f, 6.2f), 1e-4f);
     EXPECT_NEAR(6.1f, angle_ahead(6.2f, 0.1f), 1e-5f);
     EXPECT_FLOAT_EQ(TWO_PI_F, angle_ahead(1.0f, 1.0f));
+    // A held ball's angle below 0, and a player's angle not yet wrapped past 2π,
+    // are still measured forward within one lap.
+    EXPECT_NEAR(2 * TWO_PI_F - 6.67f, angle_ahead(-1.53f, 5.14f), 1e-5f);
+    EXPECT_NEAR(6.4f - 0.1f - TWO_PI_F, angle_ahead(6.4f, 0.1f), 1e-5f);
 }
 
 TEST_F(MotionTest, ReadBackNeverGivesNotANumber)

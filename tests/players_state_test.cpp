@@ -294,6 +294,32 @@ TEST_F(StateMachineTest, CatcherChasesABallThatStaysOnTheBankAndWaitsForOneThatL
     EXPECT_TRUE(std::isfinite(catcher.zt_dt) && std::isfinite(catcher.xr_dt));
 }
 
+// Regression: catchers still going for a ball that the other team's catcher
+// holds read its angle in (−π/2, 3π/2); below 0 the catcher used to see the
+// ball behind it, ran outwards and was stopped beyond the wall for good.
+TEST_F(StateMachineTest, CatcherGoingForAHeldBallStaysOnTheTrack)
+{
+    // The other team's catcher carries the ball outwards a little behind this one.
+    Player holder = Player();
+    ball.holder = &holder;
+    ball.r = 1869;
+    ball.theta = -1.5311f; // as a held ball reads 4.752
+    ball.zt_dt = 0.000334f;
+    ball.xr_dt = 0.19f;
+
+    Player& catcher = away_players[4];
+    putOnTrack(catcher, 2663, 5.1402f, ATTEMPTING_CATCH);
+    catcher.zt_dt = 0.000473f;
+    for (int tick = 0; tick < 200; ++tick) {
+        update_player('A', 4);
+        ball.r += ball.xr_dt * TEST_STEP;
+        ball.theta += ball.zt_dt * TEST_STEP;
+        const vector3df at = positionOf(catcher);
+        ASSERT_LE(trackRadius(at.X, at.Z), 2860.0f) << tick;
+        ASSERT_EQ(ATTEMPTING_CATCH, catcher.path) << tick;
+    }
+}
+
 TEST_F(StateMachineTest, AttackersEaseOffOnlyBeyondAQuarterLap)
 {
     Player& holder = away_players[5];
