@@ -100,8 +100,17 @@ pixel() {
 # Number of pixels that differ between two screenshots of the same size.
 image_difference() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
 
-# Clicks a mouse button (1 left, 3 right) over the window.
+# The same within one region, given as WxH+X+Y.
+region_difference() {
+    local a="$E2E_WORK/region-a.png" b="$E2E_WORK/region-b.png"
+    convert "$1" -crop "$3" +repage "$a"
+    convert "$2" -crop "$3" +repage "$b"
+    image_difference "$a" "$b"
+}
+
+# Clicks a mouse button (1 left, 3 right) at the window's centre, where the
+# game keeps the pointer, so the free camera does not turn.
 click() {
-    xdotool mousemove --window "$1" 100 100 click "$2"
+    xdotool mousemove --window "$1" 320 240 click "$2"
     sleep 0.15
 }
