@@ -11,6 +11,6 @@ bool write3ds(const char* path, const MeshData& mesh);
 
 // A Wavefront file. The engine's loader negates x, turns v into 1 - v and
 // reverses each face's corners, so all three are written the other way round.
-// Group shades go into a material file beside it (same name, .mtl) when any
-// group is not plain white.
+// Group tints go into a material file beside it (same name, .mtl) when any
+// group is not plain white or glows.
 bool writeObj(const char* path, const MeshData& mesh);

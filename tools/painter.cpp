@@ -108,8 +108,8 @@ void fillGradient(cairo_t* cr, double x, double y, double w, double h, Rgb top, 
     cairo_pattern_destroy(gradient);
 }
 
-// Sets the font and puts the current point where `text` must start for its
-// ink to be centred on (cx, cy), squeezed horizontally by `squeeze`.
+// Sets the font and lays out `text` as a path whose ink is centred on
+// (cx, cy), squeezed sideways when wider than `maxWidth` (0: never).
 static void placeText(cairo_t* cr, const char* text, double cx, double cy, double size,
                       double maxWidth, FontStyle style)
 {

@@ -1,12 +1,9 @@
 // Uniforms, the referee's stripes and the status balls. Players are small on
 // screen, so numbers fill their panels and colours are saturated.
-#include <cmath>
 #include <cstdio>
 
 #include "tools/atlas.h"
 #include "tools/output.h"
-
-static const double kPi = 3.14159265358979;
 
 struct Kit {
     Rgb shirt;
@@ -153,5 +150,4 @@ void makePlayerTextures(AssetOutput& out)
     texture(out, "statball_hit_mad.jpg", w, h, [&](Canvas& c) { paintStatusBall(c, hit, kAwayGreen, kAwayLabel, false); });
     texture(out, "statball_crit_hou.jpg", w, h, [&](Canvas& c) { paintStatusBall(c, crit, kHomeOrange, kHomeLabel, true); });
     texture(out, "statball_crit_mad.jpg", w, h, [&](Canvas& c) { paintStatusBall(c, crit, kAwayGreen, kAwayLabel, true); });
-    (void)kPi;
 }

@@ -18,8 +18,6 @@ MeshData makeScoreboard(bool west)
     const BoardFace face = boardFace(west);
     const float zLo = std::min(face.zLeft, face.zRight), zHi = std::max(face.zLeft, face.zRight);
     const float back = face.faceX - face.facing * kBoardThickness;
-    const vector3df lo(std::min(face.faceX, back), face.yBottom, zLo);
-    const vector3df hi(std::max(face.faceX, back), face.yTop, zHi);
     // The picture on the face towards the arena; boardUv gives u from the
     // viewer's left, which is what a front-facing panel expects.
     const vector3df normal(face.facing, 0, 0);
@@ -29,16 +27,16 @@ MeshData makeScoreboard(bool west)
     // A rim standing proud of the face all round it.
     const float rim = 8.0f, proud = 6.0f;
     const float front = face.faceX + face.facing * proud;
-    const vector3df rimLo(std::min(front, back), 0, 0), rimHi(std::max(front, back), 0, 0);
-    addBox(housing, vector3df(rimLo.X, face.yTop, zLo - rim), vector3df(rimHi.X, face.yTop + rim, zHi + rim), shell);
-    addBox(housing, vector3df(rimLo.X, face.yBottom - rim, zLo - rim), vector3df(rimHi.X, face.yBottom, zHi + rim), shell);
-    addBox(housing, vector3df(rimLo.X, face.yBottom, zLo - rim), vector3df(rimHi.X, face.yTop, zLo), shell);
-    addBox(housing, vector3df(rimLo.X, face.yBottom, zHi), vector3df(rimHi.X, face.yTop, zHi + rim), shell);
-    // The back of the board and the two hangers up into the roof.
+    const float x0 = std::min(front, back), x1 = std::max(front, back);
+    addBox(housing, vector3df(x0, face.yTop, zLo - rim), vector3df(x1, face.yTop + rim, zHi + rim), shell);
+    addBox(housing, vector3df(x0, face.yBottom - rim, zLo - rim), vector3df(x1, face.yBottom, zHi + rim), shell);
+    addBox(housing, vector3df(x0, face.yBottom, zLo - rim), vector3df(x1, face.yTop, zLo), shell);
+    addBox(housing, vector3df(x0, face.yBottom, zHi), vector3df(x1, face.yTop, zHi + rim), shell);
+    // The back of the board and the two hangers up to the roof.
     addPanel(housing, vector3df(back, (face.yBottom + face.yTop) / 2, (zLo + zHi) / 2), -normal,
              vector3df(0, 1, 0), zHi - zLo, face.yTop - face.yBottom, kFrameCorner);
     for (float z : {zLo + 40.0f, zHi - 40.0f})
-        addBox(housing, vector3df(lo.X + 10, face.yTop + rim, z - 3), vector3df(hi.X - 10, kRoofHeight, z + 3), shell);
+        addBox(housing, vector3df(x0 + 10, face.yTop + rim, z - 3), vector3df(x1 - 10, kRoofHeight, z + 3), shell);
     return mesh;
 }
 

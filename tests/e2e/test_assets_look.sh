@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The generated arena as a player sees it, in a real window during automatic
+# play: overhead, end view, ball chase and a home skater's chase view. The
+# screenshots are kept in e2e-artifacts/ (assets_*.png) to be looked at.
+source "$(dirname "$0")/lib.sh" "$1"
+
+[ -f "$BUILD_DIR/meshes/.complete" ] || fail "the asset generator has not finished meshes/ in $BUILD_DIR"
+
+# A textured scene has thousands of colours; an empty one the clear colour and
+# a few for the HUD text.
+check_scene() {
+    local colours
+    colours=$(identify -format '%k' "$1")
+    echo "$(basename "$1"): $colours colours"
+    [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
+}
+
+# Share of the picture near a colour (the shirts are shaded, so 20 %), in
+# ten-thousandths.
+colour_share() {
+    convert "$1" -fuzz 20% -fill magenta -opaque "$2" -fill black +opaque magenta \
+        -format '%[fx:int(10000*mean.r)]' info:
+}
+
+start_xvfb
+start_game
+id=$(wait_window)
+sleep 2
+# Automatic play: the teams leave their seats, the ball is fired.
+send_keys "$id" space
+sleep 20
+
+overhead=$(screenshot "$id" assets_overhead)
+check_scene "$overhead"
+# Both teams' colours (the HUD's home orange and away green) are on show.
+home=$(colour_share "$overhead" "rgb(255,127,0)")
+away=$(colour_share "$overhead" "rgb(63,255,0)")
+echo "overhead: home orange $home/10000, away green $away/10000"
+[ "$home" -ge 10 ] || fail "no home orange in the overhead view"
+[ "$away" -ge 10 ] || fail "no away green in the overhead view"
+
+send_keys "$id" v
+sleep 2
+check_scene "$(screenshot "$id" assets_end)"
+send_keys "$id" v
+sleep 3
+check_scene "$(screenshot "$id" assets_ball_chase)"
+# Home skater 5 from behind: orange uniform, number on the back.
+send_keys "$id" h 5 v
+sleep 3
+chase=$(screenshot "$id" assets_player_chase)
+check_scene "$chase"
+home=$(colour_share "$chase" "rgb(255,127,0)")
+echo "player chase: home orange $home/10000"
+[ "$home" -ge 20 ] || fail "the chased home skater shows no orange uniform"
+
+close_window "$id"
+wait_game
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after closing the window"
+echo "PASS"
