@@ -67,7 +67,8 @@ static void chaseBall()
     // Until the ball has its sphere there is nothing to follow: the view stays.
     if (!ball.node)
         return;
-    // Ahead of a loose ball, which runs against the players; behind a carried one.
+    // Behind the ball either way: loose, it runs against the players (toward
+    // smaller angles); carried, it runs with them.
     const double angle = ball.theta + (ball.holder ? -BALL_CHASE_SWING : BALL_CHASE_SWING);
     const double radius = ball.r - BALL_CHASE_INSET;
     chasePosition.set(static_cast<irr::f32>(std::cos(angle) * radius),
