@@ -1,6 +1,7 @@
 #include "tools/player_meshes.h"
 
 #include <cmath>
+#include <utility>
 
 #include "tools/arena_layout.h"
 #include "tools/atlas.h"
@@ -9,6 +10,8 @@ using irr::core::matrix4;
 using irr::core::vector3df;
 
 static const float kPi = 3.14159265358979f;
+static const float kLeanDegrees = 10.0f; // the skater's forward lean from the hips
+static const float kHipHeight = 100.0f;  // cm above the feet
 
 static UvRect uni(const UvRect& r)
 {
@@ -22,44 +25,59 @@ static BoxUv limbUv(const UvRect& r)
     return uniformBoxUv(uni(r));
 }
 
-// The body, standing on y = `floor`, facing +x. Its left is +z.
+// The body, standing on y = `floor`, facing +x; its left is +z. A skater's
+// crouch: knees padded, the upper body leaning into the run, head up.
 static void addFigure(MeshData& mesh, float floor)
 {
     MeshGroup& suit = meshGroup(mesh, "suit");
-    MeshGroup& shadow = meshGroup(mesh, "shadow", grey(185)); // under-sides and inner faces
+    MeshGroup& shadow = meshGroup(mesh, "shadow", grey(185)); // legs and hips, under the torso
     const vector3df up(0, floor, 0);
+    auto box = [&](MeshGroup& group, vector3df lo, vector3df hi, const BoxUv& uv) {
+        addBox(group, up + lo, up + hi, uv);
+    };
 
-    // Skates (or boots), a little longer forwards.
     for (float side : {-1.0f, 1.0f}) {
-        const float z0 = side * 4.0f, z1 = side * 14.0f;
-        addBox(shadow, up + vector3df(-13, 0, std::min(z0, z1)), up + vector3df(19, 10, std::max(z0, z1)),
-               limbUv(kUniSkates));
-        addBox(shadow, up + vector3df(-7, 10, std::min(z0, z1) + 1), up + vector3df(7, 86, std::max(z0, z1) - 1),
-               limbUv(kUniLegs));
+        // One leg's inner and outer z, as a box wants them ordered.
+        auto across = [side](float inner, float outer) {
+            return side > 0 ? std::make_pair(inner, outer) : std::make_pair(-outer, -inner);
+        };
+        const auto leg = across(3.0f, 15.0f);
+        box(shadow, vector3df(-13, 0, leg.first), vector3df(19, 10, leg.second), limbUv(kUniSkates));
+        box(shadow, vector3df(-7, 10, leg.first + 1), vector3df(7, 50, leg.second - 1), limbUv(kUniLegs));
+        box(suit, vector3df(4, 42, leg.first), vector3df(10, 60, leg.second), limbUv(kUniHelmetSide));
+        box(shadow, vector3df(-8, 50, leg.first), vector3df(8, 90, leg.second), limbUv(kUniLegs));
     }
-    // Hips.
-    addBox(shadow, up + vector3df(-10, 82, -16), up + vector3df(10, 102, 16), limbUv(kUniLegs));
-    // Torso: the number large on the back, smaller on the chest.
+    box(shadow, vector3df(-10, 84, -17), vector3df(10, 104, 17), limbUv(kUniLegs));
+
+    // Upper body, built upright round the hips and then leant forward.
+    const size_t firstVertex = suit.vertices.size();
     BoxUv torso = limbUv(kUniTorsoSide);
-    torso.faces[0] = uni(kUniTorsoFront);
-    torso.faces[1] = uni(kUniTorsoBack);
-    addBox(suit, up + vector3df(-11, 100, -21), up + vector3df(11, 142, 21), torso);
-    // Shoulder pads, numbered on top for the overhead camera.
+    torso.faces[0] = uni(kUniTorsoFront); // the chest
+    torso.faces[1] = uni(kUniTorsoBack);  // the number, large
+    box(suit, vector3df(-11, 100, -21), vector3df(11, 142, 21), torso);
     BoxUv pads = limbUv(kUniTorsoSide);
-    pads.faces[2] = uni(kUniShoulders);
-    addBox(suit, up + vector3df(-13, 142, -26), up + vector3df(13, 153, 26), pads);
-    // Arms, slightly forward as if skating.
+    pads.faces[2] = uni(kUniShoulders); // numbered on top for the overhead camera
+    box(suit, vector3df(-13, 140, -26), vector3df(13, 152, 26), pads);
     for (float side : {-1.0f, 1.0f}) {
-        const float z0 = side * 21.0f, z1 = side * 29.0f;
-        addBox(suit, up + vector3df(-5, 96, std::min(z0, z1)), up + vector3df(7, 142, std::max(z0, z1)),
-               limbUv(kUniSleeve));
+        const float z0 = side > 0 ? 21.0f : -29.0f, z1 = z0 + 8.0f;
+        box(suit, vector3df(-5, 114, z0), vector3df(6, 146, z1), limbUv(kUniSleeve));
+        box(suit, vector3df(-3, 104, z0), vector3df(18, 114, z1), limbUv(kUniSleeve));
+        box(shadow, vector3df(16, 102, z0 + 1), vector3df(23, 113, z1 - 1), limbUv(kUniSkates)); // gloves
     }
-    // Helmet: visor forward, number on top.
+    matrix4 lean;
+    lean.setRotationDegrees(vector3df(0, 0, -kLeanDegrees));
+    matrix4 toHips, back;
+    toHips.setTranslation(-(up + vector3df(0, kHipHeight, 0)));
+    back.setTranslation(up + vector3df(0, kHipHeight, 0));
+    transformFrom(suit, firstVertex, back * lean * toHips);
+
+    // Helmet, upright over the leant shoulders: visor forward, number on top.
+    const float reach = std::sin(kLeanDegrees * kPi / 180.0f) * (154.0f - kHipHeight);
     BoxUv helmet = limbUv(kUniHelmetSide);
     helmet.faces[0] = uni(kUniVisor);
     helmet.faces[2] = uni(kUniHelmetTop);
-    addBox(suit, up + vector3df(-11, 154, -10), up + vector3df(12, kPlayerHeight, 10), helmet);
-    addBox(shadow, up + vector3df(-4, 150, -6), up + vector3df(4, 154, 6), limbUv(kUniLegs));
+    box(suit, vector3df(reach - 11, 154, -10), vector3df(reach + 12, kPlayerHeight, 10), helmet);
+    box(shadow, vector3df(reach - 6, 148, -6), vector3df(reach + 3, 155, 6), limbUv(kUniLegs));
 }
 
 MeshData makeSkater()

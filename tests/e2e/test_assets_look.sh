@@ -25,20 +25,21 @@ colour_share() {
 start_xvfb
 start_game
 id=$(wait_window)
-sleep 2
-# Automatic play: the teams leave their seats, the ball is fired.
-send_keys "$id" space
-sleep 20
-
+sleep 3
+# Before play all twenty sit in their two rows: both teams' colours (the
+# HUD's home orange and away green) must be on show.
 overhead=$(screenshot "$id" assets_overhead)
 check_scene "$overhead"
-# Both teams' colours (the HUD's home orange and away green) are on show.
 home=$(colour_share "$overhead" "rgb(255,127,0)")
 away=$(colour_share "$overhead" "rgb(63,255,0)")
 echo "overhead: home orange $home/10000, away green $away/10000"
 [ "$home" -ge 10 ] || fail "no home orange in the overhead view"
 [ "$away" -ge 10 ] || fail "no away green in the overhead view"
 
+# Automatic play: the teams leave their seats, the ball is fired.
+send_keys "$id" space
+sleep 20
+check_scene "$(screenshot "$id" assets_overhead_play)"
 send_keys "$id" v
 sleep 2
 check_scene "$(screenshot "$id" assets_end)"
