@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake make pkg-config
   libirrlicht-dev libx11-dev
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick libgl1-mesa-dri
 )

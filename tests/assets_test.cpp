@@ -382,6 +382,13 @@ TEST_F(AssetTest, BodiesWheelsAndStatusBallFitTogether)
     EXPECT_LT(wheel.getExtent().Z, 15.0f);
     EXPECT_NEAR(wheel.getExtent().X, wheel.getExtent().Y, 1.0f);
     EXPECT_LT(wheel.getExtent().X, 100.0f);
+    // The game leaves wheels untextured and lit while no light shines: they
+    // must carry their own glow or they are drawn black.
+    irr::scene::IMesh* wheelMesh = mesh("wheel.obj");
+    bool glows = false;
+    for (irr::u32 b = 0; b < wheelMesh->getMeshBufferCount(); ++b)
+        glows = glows || wheelMesh->getMeshBuffer(b)->getMaterial().EmissiveColor.getLuminance() > 100;
+    EXPECT_TRUE(glows);
 
     // Hung 80 below the body, the status ball floats clear above the head
     // and above a held ball (centre 200 up, radius 20), centred over the body.
