@@ -29,6 +29,13 @@ start_xvfb() {
     local number
     read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
     export DISPLAY=":$number"
+    # Several tests start servers at once: go on only when ours answers.
+    for _ in $(seq 1 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb on $DISPLAY ended"
+        sleep 0.1
+    done
+    fail "Xvfb on $DISPLAY does not answer"
 }
 
 # Starts the game from a run folder (default: the build folder) in the background.
