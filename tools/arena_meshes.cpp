@@ -7,7 +7,6 @@
 #include "tools/arena_layout.h"
 #include "tools/atlas.h"
 
-using irr::core::matrix4;
 using irr::core::vector2df;
 using irr::core::vector3df;
 
@@ -20,20 +19,23 @@ static const float kFloorTile = 400.0f; // cm of floor per repeat of its texture
 // Track markings, as tinted bands of the bank (radii in cm).
 static const float kInnerBandOuter = 1650.0f;  // blue band along the infield edge
 static const float kWaitingLine = 2630.0f;     // where players wait for play
-static const float kLineHalfWidth = 6.0f;
+static const float kLineHalfWidth = 6.0f;      // of the painted line
 static const float kClampZone = 2860.0f;       // the game holds players inside this
 
-// Outer wall and stands.
+// Outer wall and stands (cm).
 static const float kWallThickness = 60.0f;
 static const int kStandSteps = 10;
 static const float kStandStepDepth = 110.0f;
 static const float kStandStepRise = 72.0f;
-static const float kStandHalfArc = 55.0f * kPi / 180.0f; // each side's stands, around north and south
+static const float kStandHalfArc = 55.0f * kPi / 180.0f; // rad each way from due north and due south
+static const float kSteelTile = 200.0f; // cm of stand per repeat of the steel texture
 
-// Inner rail: a low padded kerb on the floor's edge.
+// Inner rail: a low padded kerb on the floor's edge (cm).
 static const float kRailHeight = 34.0f;
 static const float kRailHalfThickness = 6.0f;
-static const float kRailTextureRepeats = 12.0f; // per half ring
+// Per half ring (5027 cm): the 8:1 band picture on the 34 cm kerb repeats
+// every 272 cm undistorted, 18.5 times.
+static const float kRailTextureRepeats = 18.0f;
 
 // A flat or banked ring, seen from above, textured in the floor's plan so
 // that floor and bank share one seamless pattern.
@@ -194,7 +196,7 @@ static void addStandBand(MeshGroup& group, float r0, float r1, float y0, float y
             corners[2] = d1 * r0 + vector3df(0, y0, 0);
             corners[3] = d0 * r0 + vector3df(0, y0, 0);
         }
-        const float u0 = (b0 * r1) / 200.0f, u1 = (b1 * r1) / 200.0f;
+        const float u0 = b0 * r1 / kSteelTile, u1 = b1 * r1 / kSteelTile;
         const vector2df uvs[4] = {vector2df(u0, 0), vector2df(u1, 0), vector2df(u1, 1),
                                   vector2df(u0, 1)};
         vector3df front = frontHint;

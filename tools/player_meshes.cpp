@@ -87,6 +87,9 @@ MeshData makeSkater()
     return mesh;
 }
 
+// The same rider with the feet 100 lower, so that the P switch's raise
+// stands it on the track. (The game's wheels and status balls keep their
+// offsets from the body, so in that mode they ride 100 higher.)
 MeshData makeBiker()
 {
     MeshData mesh;
@@ -103,14 +106,13 @@ MeshData makeWheel()
     MeshGroup& rim = meshGroup(mesh, "rim", Tint{200, 205, 215});
     tyre.glows = rim.glows = true;
     const int segments = 20;
-    const float outer = kWheelRadius, inner = kWheelRadius - 6.0f, halfWidth = 4.0f;
+    const float outer = kWheelRadius, inner = kWheelRadius - 6.0f, halfWidth = 4.0f; // cm
     const vector3df centre(0, kWheelRadius, 0);
-    const UvRect uv;
+    const irr::core::vector2df uvs[4]; // never textured
     for (int i = 0; i < segments; ++i) {
         const float a0 = 2 * kPi * i / segments, a1 = 2 * kPi * (i + 1) / segments;
         const vector3df d0(std::cos(a0), std::sin(a0), 0), d1(std::cos(a1), std::sin(a1), 0);
         const vector3df zf(0, 0, halfWidth), zb(0, 0, -halfWidth);
-        const irr::core::vector2df uvs[4];
         const vector3df outward = (d0 + d1).normalize();
         const vector3df tread[4] = {centre + d0 * outer + zf, centre + d1 * outer + zf,
                                     centre + d1 * outer + zb, centre + d0 * outer + zb};
@@ -125,7 +127,7 @@ MeshData makeWheel()
         }
     }
     // Hub and three spokes across it.
-    const BoxUv plain = uniformBoxUv(uv);
+    const BoxUv plain = uniformBoxUv(UvRect());
     addBox(rim, centre - vector3df(5, 5, 5), centre + vector3df(5, 5, 5), plain);
     for (int i = 0; i < 3; ++i) {
         const size_t first = rim.vertices.size();
