@@ -87,11 +87,51 @@ static void colourText(irr::gui::IGUIStaticText* text, SColor colour)
     text->enableOverrideColor(true);
 }
 
+// The engine's built-in font draws one-pixel strokes, which half-transparent
+// colours over the bright track all but wash out. Each glyph is thickened by
+// one pixel to the right within its own cell, leaving the cell's last column
+// (the gap between letters) alone, so the layout keeps its metrics.
+static void thickenFont()
+{
+    irr::gui::IGUIFont* font = device->getGUIEnvironment()->getBuiltInFont();
+    if (!font || font->getType() != irr::gui::EGFT_BITMAP)
+        return;
+    irr::gui::IGUISpriteBank* bank = static_cast<irr::gui::IGUIFontBitmap*>(font)->getSpriteBank();
+    if (!bank || bank->getTextureCount() == 0 || !bank->getTexture(0))
+        return;
+    irr::video::ITexture* thin = bank->getTexture(0);
+    // A driver that keeps no pixels (the null driver) has nothing to thicken.
+    if (!thin->lock(irr::video::ETLM_READ_ONLY))
+        return;
+    thin->unlock();
+    irr::video::IImage* image = driver->createImage(thin, irr::core::position2d<irr::s32>(0, 0), thin->getOriginalSize());
+    if (!image)
+        return;
+    const irr::core::dimension2d<irr::u32> size = image->getDimension();
+    const irr::core::array<rect<irr::s32>>& cells = bank->getPositions();
+    for (irr::u32 c = 0; c < cells.size(); ++c) {
+        rect<irr::s32> cell = cells[c];
+        cell.clipAgainst(rect<irr::s32>(0, 0, size.Width, size.Height));
+        for (irr::s32 y = cell.UpperLeftCorner.Y; y < cell.LowerRightCorner.Y; ++y)
+            // Right to left, so a thickened pixel is not thickened again.
+            for (irr::s32 x = cell.LowerRightCorner.X - 2; x > cell.UpperLeftCorner.X; --x) {
+                const SColor left = image->getPixel(x - 1, y);
+                if (left.getAlpha() > image->getPixel(x, y).getAlpha())
+                    image->setPixel(x, y, left);
+            }
+    }
+    irr::video::ITexture* thick = driver->addTexture("hud-font-thick", image);
+    image->drop();
+    if (thick)
+        bank->setTexture(0, thick);
+}
+
 void setupHud()
 {
     // The mouse only turns the free camera; a pointer over the arena is clutter.
     if (irr::gui::ICursorControl* cursor = device->getCursorControl())
         cursor->setVisible(false);
+    thickenFont();
 
     // The creation texts are placeholders, replaced by the first update.
     formatHud(L"THIS IS A TEST STRING");
