@@ -1,0 +1,29 @@
+#pragma once
+// Whole matches on the engine's null driver with the game's own code: a new
+// game, automatic play, a fixed time step, until the final whistle.
+#include "match/match_stats.h"
+
+constexpr float DEFAULT_HEADLESS_STEP = 20.0f; // ms, a 50 fps frame
+constexpr int HEADLESS_FAULT_SIZE = 160;       // characters
+
+// What a match leaves behind. The match runs in a child process, so this
+// record lives in memory shared with the parent and is renewed every tick.
+struct HeadlessResult {
+    MatchStats stats;
+    int homeScore;
+    int awayScore;
+    long ticks;
+    int pauses;   // level-0 messages, each resumed at once as the user would
+    bool gameOver; // ended by "Game Over!"
+    char fault[HEADLESS_FAULT_SIZE]; // the first impossible state found, empty if none
+    double wallSeconds;
+};
+
+// Plays one match in a fresh child process seeded with `seed`, stepping every
+// tick by `step` ms. The child's console goes nowhere. Returns false when the
+// match did not end in "Game Over!" or left a fault.
+bool playHeadlessMatch(unsigned seed, float step, HeadlessResult& result);
+
+// The first field of a player or the ball that is not a number, or a player
+// index out of its range, as text; null when every record is sound.
+const char* findUnsoundRecord();

@@ -1,0 +1,99 @@
+// skorvane-sim: whole matches without a window, played by the game's own code,
+// with a report of each.
+#include <libgen.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/headless_match.h"
+
+static constexpr int MAX_MATCHES = 100000;
+static constexpr float LONGEST_STEP = 99.0f; // ms; the game never counts a longer frame
+
+static void usage()
+{
+    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS]\n"
+           "  --seed N     random seed of the first match (default 1); match i uses N + i\n"
+           "  --matches N  how many matches to play, each in a fresh process (default 1)\n"
+           "  --step MS    time step of every tick, 1 to 99 ms (default 20)\n");
+}
+
+// Whole decimal numbers only, within [lo, hi].
+static bool readNumber(const char* text, long lo, long hi, long& value)
+{
+    char* end = 0;
+    value = strtol(text, &end, 10);
+    return end != text && *end == 0 && value >= lo && value <= hi;
+}
+
+static void printReport(int index, unsigned seed, float step, const HeadlessResult& r)
+{
+    const MatchStats& s = r.stats;
+    printf("match %d (seed %u, step %g ms): HOU %d - %d MAD\n", index, seed, step, r.homeScore, r.awayScore);
+    printf("  goals %d, misses %d, catches %d, passes %d, balls knocked loose %d, hits by the ball %d\n", s.goals,
+           s.misses, s.catches, s.passes, s.knock_looses, s.hits);
+    printf("  penalties %d, sent off critical %d, deaths %d, balls out of play %d, firings %d, pauses %d\n",
+           s.penalties, s.crits, s.deaths, s.out_of_play, s.firings, r.pauses);
+    printf("  ticks %ld, wall time %.3f s, %s\n", r.ticks, r.wallSeconds,
+           r.gameOver ? "ended: Game Over!" : "FAULT:");
+    if (r.fault[0])
+        printf("  %s\n", r.fault);
+}
+
+// Like the game, the runner loads meshes/ from the folder it runs in; started
+// from elsewhere, it runs from its own folder, where the build puts them.
+static void findMeshes()
+{
+    if (access("meshes", F_OK) == 0)
+        return;
+    char self[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return;
+    self[n] = 0;
+    if (chdir(dirname(self)) != 0)
+        fprintf(stderr, "skorvane-sim: cannot run from the program's folder\n");
+}
+
+int main(int argc, char** argv)
+{
+    long seed = 1, matches = 1, stepMs = static_cast<long>(DEFAULT_HEADLESS_STEP);
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        bool ok = false;
+        if (strcmp(argv[i], "--seed") == 0 && hasValue)
+            ok = readNumber(argv[++i], 0, 4294967295L, seed);
+        else if (strcmp(argv[i], "--matches") == 0 && hasValue)
+            ok = readNumber(argv[++i], 1, MAX_MATCHES, matches);
+        else if (strcmp(argv[i], "--step") == 0 && hasValue)
+            ok = readNumber(argv[++i], 1, static_cast<long>(LONGEST_STEP), stepMs);
+        else if (strcmp(argv[i], "--help") == 0) {
+            usage();
+            return 0;
+        }
+        if (!ok) {
+            fprintf(stderr, "skorvane-sim: bad argument '%s'\n", argv[i]);
+            usage();
+            return 2;
+        }
+    }
+
+    findMeshes();
+    int sound = 0;
+    double wall = 0.0;
+    for (long m = 0; m < matches; ++m) {
+        const unsigned matchSeed = static_cast<unsigned>(seed + m);
+        HeadlessResult result;
+        const bool ok = playHeadlessMatch(matchSeed, static_cast<float>(stepMs), result);
+        printReport(static_cast<int>(m + 1), matchSeed, static_cast<float>(stepMs), result);
+        fflush(stdout);
+        sound += ok;
+        wall += result.wallSeconds;
+    }
+    printf("%d passed, %ld failed\n", sound, matches - sound);
+    printf("total wall time %.3f s\n", wall);
+    return sound == matches ? 0 : 1;
+}
