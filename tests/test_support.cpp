@@ -13,6 +13,7 @@
 #include "match/match_clock.h"
 #include "players/player.h"
 #include "ui/cameras.h"
+#include "ui/hud.h"
 #include "ui/input.h"
 
 const char* runDirectory()
@@ -53,6 +54,8 @@ void clearGameRecords()
     selectedPlayer = 0;
     showRosterReadouts = false;
     gameEventReceiver.handled = false;
+    // The HUD's texts belong to a device an earlier test may have dropped.
+    forgetHud();
 }
 
 void NullDeviceTest::SetUp()
