@@ -193,6 +193,31 @@ TEST_F(InputTest, ArrowsSteerOnlyInThePlayerChase)
     EXPECT_EQ(0.0f, p.xr_dt2);
 }
 
+// Regression: a player taken over on its walk to the gate kept its straight
+// z-speed as an angular speed, ran backwards and paused the match every tick.
+TEST_F(InputTest, APlayerTakenOverOnItsWalkStartsFromRest)
+{
+    Player& p = home_players[2];
+    update_players(); // seated
+    p.leave_seat();
+    ASSERT_EQ(SEAT_TO_GATE, p.path);
+    for (int i = 0; i < 5; ++i)
+        update_players();
+    ASSERT_NE(0.0f, p.zt_dt);
+    release(irr::KEY_KEY_2);
+    cameraMode = PLAYER_CHASE;
+    EXPECT_TRUE(release(irr::KEY_RIGHT));
+    EXPECT_EQ(USER_CONTROL, p.path);
+    EXPECT_EQ(0.0f, p.zt_dt);
+    EXPECT_EQ(0.0f, p.xr_dt);
+    const std::string said = captureStdout([] {
+        for (int i = 0; i < 50; ++i)
+            matchTick();
+    });
+    EXPECT_EQ(std::string::npos, said.find("Player going CW!")) << said;
+    EXPECT_FALSE(paused);
+}
+
 TEST_F(InputTest, ConsoleWordsAndWhichPressesAreAbsorbed)
 {
     bool up = true, down = true, left = false, right = false, moved = true;

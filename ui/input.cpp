@@ -72,6 +72,13 @@ static bool steer(Player& player, float direction)
     if (cameraMode == PLAYER_CHASE) {
         if (!canCommand(player))
             return true;
+        // A player caught on a walk between seat and gate carries straight
+        // x/z speeds in cm/ms; steering reads them as polar, which would spin
+        // the player backwards round the track. It is taken over from rest.
+        if (!player.polar) {
+            player.zt_dt = 0.0f;
+            player.xr_dt = 0.0f;
+        }
         player.select();
         return player.set_path_handled(USER_CONTROL);
     }
