@@ -33,6 +33,10 @@ void startUp()
     if (!device)
         reportMessage(MESSAGE_HALT, "Cannot create graphics driver!");
     useDevice(device);
+    // Mesa's software driver builds its mipmap generator the first time a
+    // texture asks for one, a tenth of a second at start-up; the engine's own
+    // box filter makes the levels of our small textures in a few milliseconds.
+    driver->disableFeature(irr::video::EVDF_MIP_MAP_AUTO_UPDATE, true);
     buildGame();
 }
 
