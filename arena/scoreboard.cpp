@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "app/engine.h"
 #include "arena/scene_object.h"
 #include "match/match_clock.h"
 
@@ -25,11 +24,11 @@ static const int FIRST_AWAY_DIGITS[2] = {1, 2};
 
 void loadClockDigits()
 {
-    timeboxMesh = sceneManager->getMesh("meshes/timebox.obj");
+    timeboxMesh = loadMesh("meshes/timebox.obj");
     char name[32];
     for (int d = 0; d < 10; ++d) {
         snprintf(name, sizeof name, "meshes/sbn%c.jpg", '0' + d);
-        digitTextures[d] = driver->getTexture(name);
+        digitTextures[d] = loadTexture(name);
     }
 }
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "app/commentary.h"
-#include "app/engine.h"
 #include "app/random.h"
+#include "arena/scene_object.h"
 #include "match/ball.h"
 #include "match/match_stats.h"
 #include "match/passing.h"
@@ -156,7 +156,7 @@ static void showConditionTexture(Player& p, const char* band)
         return;
     char file[64];
     snprintf(file, sizeof file, "meshes/statball_%s_%s.jpg", band, p.team == 'H' ? "hou" : "mad");
-    p.statball->setMaterialTexture(0, driver->getTexture(file));
+    p.statball->setMaterialTexture(0, loadTexture(file));
 }
 
 static void lightStatusBall(Player& p, bool lighting)

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "app/commentary.h"
-#include "app/engine.h"
 #include "app/message.h"
 #include "app/switches.h"
 #include "arena/scene_object.h"
@@ -79,9 +78,9 @@ static constexpr int PATH_STATE_COUNT = sizeof PATH_STATE_TEXTS / sizeof PATH_ST
 void AddPlayers()
 {
     setCommentary("Adding players");
-    wheelMesh = sceneManager->getMesh("meshes/wheel.obj");
-    statballMesh = sceneManager->getMesh("meshes/statball.obj");
-    bodyMesh = sceneManager->getMesh(bikerSwitch ? "meshes/biker.3ds" : "meshes/skater.obj");
+    wheelMesh = loadMesh("meshes/wheel.obj");
+    statballMesh = loadMesh("meshes/statball.obj");
+    bodyMesh = loadMesh(bikerSwitch ? "meshes/biker.3ds" : "meshes/skater.obj");
     if (!bodyMesh || !wheelMesh || !statballMesh) {
         reportMessage(MESSAGE_HALT, "Cannot find meshes @ AddPlayers");
         return;
@@ -135,7 +134,7 @@ Player& add_player(char team, int number)
 void AddReferees()
 {
     setCommentary("Adding referees");
-    refereeMesh = sceneManager->getMesh("meshes/skater.obj");
+    refereeMesh = loadMesh("meshes/skater.obj");
     if (!refereeMesh) {
         reportMessage(MESSAGE_HALT, "Cannot find meshes @ AddReferees");
         return;
