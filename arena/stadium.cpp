@@ -1,6 +1,7 @@
 #include "arena/stadium.h"
 
 #include "app/commentary.h"
+#include "app/engine.h"
 #include "app/switches.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"
@@ -20,6 +21,14 @@ struct StadiumPiece {
 };
 
 static const vector3df HALF_TURN(0.0f, 180.0f, 0.0f); // degrees
+
+// The hall's lamps, for players and referees drawn with engine lighting (the
+// L switch): without a light they would come out black. The arena itself is
+// drawn unlit in its textures' own colours and is not touched by them.
+static const irr::video::SColorf HALL_AMBIENT(0.45f, 0.45f, 0.45f);
+static const irr::video::SColorf LAMP_COLOUR(0.8f, 0.8f, 0.75f);
+static const vector3df LAMP_POSITION(0.0f, 2200.0f, 0.0f); // cm, under the roof above the centre
+static constexpr float LAMP_REACH = 6000.0f;                // cm, past the outer wall
 static const vector3df EAST_GOAL_OFFSET(150.0f, 0.0f, 0.0f); // cm
 
 // Build order up to the west goal; the scoreboards follow it.
@@ -62,12 +71,20 @@ static void buildPieces(const StadiumPiece* pieces, int count)
     }
 }
 
+static void lightTheHall()
+{
+    sceneManager->setAmbientLight(HALL_AMBIENT);
+    sceneManager->addLightSceneNode(0, LAMP_POSITION, LAMP_COLOUR, LAMP_REACH);
+}
+
 void buildStadium()
 {
     setCommentary("Building stadium");
     buildPieces(INNER_PIECES, sizeof INNER_PIECES / sizeof INNER_PIECES[0]);
     buildScoreboards();
     buildPieces(OUTER_PIECES, sizeof OUTER_PIECES / sizeof OUTER_PIECES[0]);
+    if (lightingSwitch)
+        lightTheHall();
 }
 
 void buildEastGoal()

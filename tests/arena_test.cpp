@@ -109,6 +109,27 @@ TEST_F(ArenaTest, FloorSwitchRetexturesBothFloorsAndNothingElse)
     EXPECT_TRUE(endsWith(textureName(sceneObject(ELEVATOR).node), "meshes/elevator.jpg"));
 }
 
+// Regression: with the L switch the players were lit by no light and drew black.
+TEST_F(ArenaTest, LightingSwitchLightsTheHallAndOnlyThen)
+{
+    auto lights = [] {
+        irr::core::array<irr::scene::ISceneNode*> found;
+        sceneManager->getSceneNodesFromType(irr::scene::ESNT_LIGHT, found);
+        return found.size();
+    };
+    lightingSwitch = false;
+    buildAll();
+    EXPECT_EQ(0u, lights());
+    EXPECT_EQ(0.0f, sceneManager->getAmbientLight().r);
+
+    sceneManager->clear();
+    lightingSwitch = true;
+    buildAll();
+    EXPECT_EQ(1u, lights());
+    EXPECT_GT(sceneManager->getAmbientLight().r, 0.0f);
+    lightingSwitch = false;
+}
+
 TEST_F(ArenaTest, AnIndexOutsideTheTableHalts)
 {
     EXPECT_HALTS(sceneObject(SCENE_OBJECT_COUNT), "halting");
