@@ -241,3 +241,34 @@ TEST_F(CaptionTest, WrittenOnTheFirstDrawnPassAndThenOnlyWhenTheRateChanges)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SwitchesTest, AMegabyteOfRandomBytesIsReadToTheEndByteByByte)
+{
+    std::string bytes(1 << 20, '\0');
+    unsigned state = 12345u;
+    for (char& b : bytes) {
+        state = state * 1103515245u + 12345u;
+        b = static_cast<char>(state >> 24);
+    }
+    // Keep the three letters out but one L, so the verdict on each switch is known.
+    for (char& b : bytes)
+        if (b == 'F' || b == 'L' || b == 'P')
+            b = 'x';
+    bytes[bytes.size() / 2] = 'L';
+    writeIni(bytes);
+
+    const std::string out = read();
+    EXPECT_FALSE(floorSwitch);
+    EXPECT_TRUE(lightingSwitch);
+    EXPECT_FALSE(bikerSwitch);
+    const std::string message = "unknown INI switch ";
+    size_t messages = 0;
+    for (size_t at = out.find(message); at != std::string::npos; at = out.find(message, at + 1))
+        ++messages;
+    EXPECT_EQ(bytes.size() - 1, messages);
+    EXPECT_EQ((bytes.size() - 1) * (message.size() + 2), out.size());
+}
+
+} // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game opens its window with the driver in the caption, ends normally when
-# the window is closed, and halts with a message when there is no display.
+# the window is closed mid-match, and halts with a message when there is no display.
 source "$(dirname "$0")/lib.sh" "$1"
 
 start_xvfb
@@ -12,6 +12,9 @@ echo "caption: $title"
 [[ "$title" =~ ^Skorvane\ A0\.85\ \[OpenGL[^]]*\]\ fps:[0-9]+\ avg:[0-9]+\.[0-9]$ ]] || fail "caption '$title'"
 screenshot "$id" window >/dev/null
 
+# Close it in the middle of a match: automatic play on, the ball fired.
+send_keys "$id" space b
+sleep 2
 close_window "$id"
 wait_game
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after closing the window"
