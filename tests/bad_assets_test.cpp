@@ -59,25 +59,8 @@ void writeFile(const std::string& path, const std::string& bytes)
 
 // A run folder whose meshes/ links every generated file, except those planted
 // in their place; the tests run from it.
-class BadAssetTest : public NullDeviceTest {
+class BadAssetTest : public ScratchRunFolderTest {
 protected:
-    void SetUp() override
-    {
-        NullDeviceTest::SetUp();
-        char pattern[] = "/tmp/skorvane-bad-assets-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        folder = pattern;
-        const std::string command = "mkdir " + folder + "/meshes && for f in " + runDirectory() +
-                                    "/meshes/*; do ln -s \"$f\" " + folder + "/meshes/; done";
-        ASSERT_EQ(0, system(command.c_str()));
-        ASSERT_EQ(0, chdir(folder.c_str()));
-    }
-    void TearDown() override
-    {
-        NullDeviceTest::TearDown();
-        ASSERT_EQ(0, system(("rm -rf " + folder).c_str()));
-    }
-
     // Replaces meshes/<name> by its bad form. The link goes first, so the
     // generated file itself is never written.
     void plant(const std::string& name, BadForm form)
@@ -97,8 +80,6 @@ protected:
         }
         writeFile("meshes/" + name, bad);
     }
-
-    std::string folder;
 };
 
 // ---- Stadium meshes: the piece is left out, silently -------------------------

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "app/engine.h"
@@ -80,4 +81,22 @@ void NullDeviceTest::TearDown()
     device = 0;
     driver = 0;
     sceneManager = 0;
+}
+
+void ScratchRunFolderTest::SetUp()
+{
+    NullDeviceTest::SetUp();
+    char pattern[] = "/tmp/skorvane-run-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(pattern));
+    folder = pattern;
+    const std::string command = "mkdir " + folder + "/meshes && for f in " + runDirectory() +
+                                "/meshes/*; do ln -s \"$f\" " + folder + "/meshes/; done";
+    ASSERT_EQ(0, system(command.c_str()));
+    ASSERT_EQ(0, chdir(folder.c_str()));
+}
+
+void ScratchRunFolderTest::TearDown()
+{
+    NullDeviceTest::TearDown();
+    ASSERT_EQ(0, system(("rm -rf " + folder).c_str()));
 }

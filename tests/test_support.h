@@ -29,6 +29,16 @@ protected:
     void TearDown() override;
 };
 
+// A NullDeviceTest run from a scratch folder whose meshes/ links every
+// generated file; a test removes or replaces links to plant missing or bad
+// assets, and the folder goes when the test ends.
+class ScratchRunFolderTest : public NullDeviceTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string folder;
+};
+
 // Clears the game's global records as they are at program start.
 void clearGameRecords();
 

@@ -11,6 +11,7 @@
 #include "players/player.h"
 #include "ui/cameras.h"
 #include "ui/input.h"
+#include "ui/palette.h"
 #include "ui/readouts.h"
 
 // Every HUD text is formatted here; the elements copy it, so one buffer serves all.
@@ -28,13 +29,6 @@ irr::gui::IGUIStaticText* commentaryText = 0;
 using irr::core::rect;
 using irr::video::SColor;
 
-// Half transparent, so the arena shows through.
-static const SColor HOME_ORANGE(127, 255, 127, 0);
-static const SColor AWAY_GREEN(127, 63, 255, 0);
-static const SColor WHITE(127, 255, 255, 255);
-static const SColor YELLOW(127, 255, 255, 0);
-static const SColor RED(127, 255, 0, 0);
-static const SColor PURE_GREEN(127, 0, 255, 0);
 
 // Window pixels (x1, y1, x2, y2).
 static const rect<irr::s32> CENTRE_READOUT_RECT(280, 30, 440, 80);

@@ -9,6 +9,7 @@
 
 #include "match/match_clock.h"
 #include "players/player.h"
+#include "ui/palette.h"
 
 // Filled by writeStateLine; the element copies it, so one buffer serves all twenty.
 wchar_t stateText[STATE_TEXT_SIZE];
@@ -20,15 +21,12 @@ static constexpr float POWER_SCALE = 10000.0f;   // readout shows power in 1/100
 static constexpr float EXERTION_SCALE = 36000.0f; // readout shows exertion in these units
 
 using irr::video::SColor;
-static const SColor PENALTY_COLOUR(127, 255, 127, 0);
+static const SColor& PENALTY_COLOUR = HOME_ORANGE;
 static const SColor UNKNOWN_COLOUR(127, 96, 63, 63);
-static const SColor RED(127, 255, 0, 0);
-static const SColor YELLOW(127, 255, 255, 0);
 static const SColor BLUE(127, 0, 0, 255);
-static const SColor WHITE(127, 255, 255, 255);
 static const SColor CYAN(127, 0, 255, 255);
 static const SColor MAGENTA(127, 255, 0, 255);
-static const SColor GREEN(127, 63, 255, 0);
+static const SColor& GREEN = AWAY_GREEN;
 
 // State colours by path value; 13 and 15 are never assigned and read as unknown.
 static const SColor* const STATE_COLOURS[] = {
