@@ -115,6 +115,15 @@ region_difference() {
     image_difference "$a" "$b"
 }
 
+# A textured scene has thousands of colours; an empty one the clear colour and
+# a few for the HUD text.
+check_scene() {
+    local colours
+    colours=$(identify -format '%k' "$1")
+    echo "$(basename "$1"): $colours colours"
+    [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
+}
+
 # Clicks a mouse button (1 left, 3 right) at the window's centre, where the
 # game keeps the pointer, so the free camera does not turn.
 click() {

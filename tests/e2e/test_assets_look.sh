@@ -6,15 +6,6 @@ source "$(dirname "$0")/lib.sh" "$1"
 
 [ -f "$BUILD_DIR/meshes/.complete" ] || fail "the asset generator has not finished meshes/ in $BUILD_DIR"
 
-# A textured scene has thousands of colours; an empty one the clear colour and
-# a few for the HUD text.
-check_scene() {
-    local colours
-    colours=$(identify -format '%k' "$1")
-    echo "$(basename "$1"): $colours colours"
-    [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
-}
-
 # Share of the picture near a colour (the shirts are shaded, so 20 %), in
 # ten-thousandths.
 colour_share() {

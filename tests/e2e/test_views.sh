@@ -9,15 +9,6 @@ source "$(dirname "$0")/lib.sh" "$1"
 
 [ -d "$BUILD_DIR/meshes" ] || fail "no meshes/ in $BUILD_DIR"
 
-# A textured scene has thousands of colours; an empty one the clear colour and
-# a few for the HUD text.
-check_scene() {
-    local colours
-    colours=$(identify -format '%k' "$1")
-    echo "$(basename "$1"): $colours colours"
-    [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
-}
-
 pixels_changed() {
     local changed
     changed=$(compare -metric AE -fuzz 5% "$1" "$2" null: 2>&1 || true)
