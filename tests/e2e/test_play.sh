@@ -73,6 +73,9 @@ difference=$(region_difference "$ARTIFACTS/paused.png" "$ARTIFACTS/resumed.png" 
 # Steering by hand: the first LEFT takes skater 5 over, the second pushes it
 # inwards; the green control bar shows, with its marker on the left. RIGHT,
 # against the push, then stops the sideways motion before it runs too far.
+# A new game first: by now skater 5 may lie dead, and no command moves the
+# dead. Z also brings the overhead view back, so V three times for the chase.
+send_keys "$id" z 5 v v v
 send_keys "$id" Left Left
 screenshot "$id" user-control >/dev/null
 send_keys "$id" Right
