@@ -20,22 +20,37 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. A server that picks its
+# own display (-displayfd) first clears the sockets of the displays it tries,
+# including a running server's, which then cannot be reached. So the window
+# tests take turns, under a lock the servers do not inherit, and each names a
+# display that has neither a lock file nor a socket.
 start_xvfb() {
-    local fifo="$E2E_WORK/displayfd"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    exec 9>/tmp/skorvane-e2e-xvfb.lock
+    flock -w 60 9 || fail "another window test holds the X server lock"
+    local number=""
+    for n in $(seq 20 119); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            number=$n
+            break
+        fi
+    done
+    [ -n "$number" ] || { flock -u 9; fail "no free X display"; }
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp 9>&- >/dev/null 2>&1 &
     XVFB_PID=$!
-    local number
-    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
     export DISPLAY=":$number"
-    # Several tests start servers at once: go on only when ours answers.
+    local ready=""
     for _ in $(seq 1 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb on $DISPLAY ended"
+        if [ -S "/tmp/.X11-unix/X$number" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+            ready=1
+            break
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
-    fail "Xvfb on $DISPLAY does not answer"
+    flock -u 9
+    exec 9>&-
+    [ -n "$ready" ] || fail "Xvfb on $DISPLAY did not start"
 }
 
 # Starts the game from a run folder (default: the build folder) in the background.
