@@ -150,12 +150,7 @@ protected:
 TEST_P(MissingMeshTest, LeavesOnlyThatPieceOutSilently)
 {
     const std::set<int> missing(GetParam().second.begin(), GetParam().second.end());
-    const std::string printed = captureStdout([] {
-        loadClockDigits();
-        createCameras();
-        buildStadium();
-        addCameraCollision();
-    });
+    const std::string printed = buildArenaQuietly();
     EXPECT_EQ("", printed);
     for (int i = 0; i < SCENE_OBJECT_COUNT; ++i) {
         if (i == UNUSED_SLOT)

@@ -8,8 +8,10 @@
 #include "app/engine.h"
 #include "app/frame_loop.h"
 #include "app/switches.h"
+#include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"
+#include "arena/stadium.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"
@@ -99,4 +101,14 @@ void ScratchRunFolderTest::TearDown()
 {
     NullDeviceTest::TearDown();
     ASSERT_EQ(0, system(("rm -rf " + folder).c_str()));
+}
+
+std::string buildArenaQuietly()
+{
+    return captureStdout([] {
+        loadClockDigits();
+        createCameras();
+        buildStadium();
+        addCameraCollision();
+    });
 }

@@ -53,5 +53,9 @@ std::string captureStdout(Body body)
     return ::testing::internal::GetCapturedStdout();
 }
 
+// Builds the arena as start-up does (digits, cameras, stadium, the free
+// camera's collision) and returns what it printed.
+std::string buildArenaQuietly();
+
 // The folder the tests run from: the build folder with meshes/ in it.
 const char* runDirectory();
