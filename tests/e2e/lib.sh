@@ -20,11 +20,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display and exports DISPLAY. A server that picks its
-# own display (-displayfd) first clears the sockets of the displays it tries,
-# including a running server's, which then cannot be reached. So the window
-# tests take turns, under a lock the servers do not inherit, and each names a
-# display that has neither a lock file nor a socket.
+# Starts Xvfb on a free display and exports DISPLAY. An X server resets when
+# its last client leaves, and a client that connects during the reset (the
+# game, just after the readiness probe) is refused: -noreset keeps it up.
+# The window tests also take turns starting servers, under a lock the servers
+# do not inherit, each on a display that has neither a lock file nor a socket.
 start_xvfb() {
     exec 9>/tmp/skorvane-e2e-xvfb.lock
     flock -w 60 9 || fail "another window test holds the X server lock"
@@ -36,7 +36,7 @@ start_xvfb() {
         fi
     done
     [ -n "$number" ] || { flock -u 9; fail "no free X display"; }
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp 9>&- >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset 9>&- >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$number"
     local ready=""
