@@ -1,10 +1,14 @@
 // Skorvane: a violent team sport on a banked indoor track.
 #include "app/engine.h"
 #include "app/frame_loop.h"
+#include "app/options.h"
 #include "app/startup.h"
 
-int main()
+int main(int argc, char** argv)
 {
+    const int status = readGameOptions(argc, argv);
+    if (status >= 0)
+        return status;
     startUp();
     runFrameLoop();
     printFrameStatistics();

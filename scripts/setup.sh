@@ -9,7 +9,8 @@ packages=(
   libirrlicht-dev libx11-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick libgl1-mesa-dri
+  libturbojpeg0-dev libopenal-dev libsndfile1-dev
+  xvfb xauth xdotool imagemagick libgl1-mesa-dri tesseract-ocr tesseract-ocr-eng
 )
 
 missing=()

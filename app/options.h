@@ -1,0 +1,21 @@
+#pragma once
+// The game's command line. Read once, before start-up; every option is
+// optional, and with none the game opens its classic 640 x 480 window.
+
+struct GameOptions {
+    bool help = false; // --help: the options were listed, the game does not start
+};
+
+// Set by readGameOptions before start-up; never changed afterwards.
+extern GameOptions gameOptions;
+
+// Exit status of a command line that cannot be played.
+constexpr int BAD_OPTIONS_STATUS = 2;
+
+// Reads argv[1..argc-1] into gameOptions. Returns -1 when the game should
+// start, or the status to exit with: 0 after --help (the options listed on
+// standard output), BAD_OPTIONS_STATUS after a clear message on standard error.
+int readGameOptions(int argc, const char* const* argv);
+
+// Lists the options on standard output.
+void printGameOptions();
