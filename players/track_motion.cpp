@@ -98,15 +98,15 @@ void Player::plan_path(float dr, float dtheta, float pms)
         plan_e_delta = plan_time * limit;
         plan_e_t_target = plan_e_t + plan_e_delta;
         plan_e_k_target = plan_e_t_target - plan_e_u_target;
-        if (plan_v2_target > 0.0f) {
-            const float reachable_v2 = 2.0f * plan_e_k_target / mass;
-            xr_dt = reachable_v2 * plan_r_dt / plan_v2_target;
-            zt_dt = reachable_v2 * plan_t_dt / plan_v2_target;
-        } else {
-            // A climb the bank with no target speed: nothing to scale.
-            xr_dt = 0.0f;
-            zt_dt = 0.0f;
-        }
+        // A climb that alone costs more than the limit allows over the plan's
+        // time leaves a negative energy (always so when no speed is asked):
+        // scaling by it would drive the player backwards against its path.
+        // Like a plan it cannot time, such a plan keeps the speeds.
+        if (plan_e_k_target < 0.0f || !(plan_v2_target > 0.0f))
+            return;
+        const float reachable_v2 = 2.0f * plan_e_k_target / mass;
+        xr_dt = reachable_v2 * plan_r_dt / plan_v2_target;
+        zt_dt = reachable_v2 * plan_t_dt / plan_v2_target;
     }
 }
 

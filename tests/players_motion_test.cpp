@@ -120,17 +120,27 @@ TEST_F(MotionTest, StopPlanNeedsAnEarlierPlanTime)
     EXPECT_EQ(0.0f, p.xr_dt);
 }
 
-TEST_F(MotionTest, PowerLimitedClimbWithNoTargetSpeedStopsRatherThanGoingNotANumber)
+TEST_F(MotionTest, AClimbBeyondThePowerLimitKeepsTheSpeedsAndNeverReversesThem)
 {
-    // No effort asked, but a climb up the bank needs more power than a skater
-    // has: there is no target speed to scale, so the player comes to rest.
+    // A scorer on the flat, half a radian short of its goal, asked up the
+    // bank to the scoring line: the climb costs more than a skater can spend
+    // over the plan's time. It keeps running forward as it was.
     Player& p = home_players[5];
-    putOnTrack(p, 1700, 0.5f, LAPPING);
-    p.plan_path(0, PI_F / 6, 0.5f);
+    putOnTrack(p, 1500, PI_F - 0.5f, TRYING_TO_SCORE);
+    p.zt_dt = 0.0003f;
+    p.xr_dt = 0.0f;
+    p.plan_path(2760 - 1500, 0.5f, 1.0f);
+    ASSERT_GT(p.plan_power, 0.02f);
+    ASSERT_LT(p.plan_e_k_target, 0.0f);
+    EXPECT_EQ(0.0003f, p.zt_dt);
+    EXPECT_EQ(0.0f, p.xr_dt);
+
+    // No effort asked at all, with the same climb: nothing to scale, and
+    // never a speed that is not a number.
     p.plan_time = 100.0f;
     p.plan_path(1000, PI_F / 6, 0.0f);
     ASSERT_GT(p.plan_power, 0.02f);
-    EXPECT_EQ(0.0f, p.zt_dt);
+    EXPECT_EQ(0.0003f, p.zt_dt);
     EXPECT_EQ(0.0f, p.xr_dt);
 }
 
