@@ -90,6 +90,7 @@ void resetBall()
     ball.xr_dt2 = 0;
     ball.zt_dt2 = 0;
     ball.holder = 0;
+    ball.held_ms = 0;
     releaseChasers();
     ball.live = false;
 }
@@ -104,11 +105,12 @@ void catchersGoForBall()
     }
 }
 
-static void followHolder()
+static void followHolder(float dt)
 {
     Player& holder = *ball.holder;
     if (!holder.node)
         return; // only a player with a body can have caught the ball
+    ball.held_ms += dt;
     irr::core::vector3df position = holder.node->getPosition();
     position.Y += BALL_ABOVE_HOLDER;
     putBall(position);
@@ -118,9 +120,15 @@ static void followHolder()
     ball.xr_dt = holder.xr_dt;
     ball.zt_dt = holder.zt_dt;
     if (holder.path != PASS_TO_SKATER && holder.path != TRYING_TO_SCORE) {
+        // Reported once: the holder then loses the ball, as one sent off the
+        // track does, so resuming the match does not stop it again.
         reportMessage(MESSAGE_PAUSE, "ball holder not OK");
         printPlayerDump(holder);
+        dropIfHolder(holder, holder.xr_dt, holder.zt_dt);
+        return;
     }
+    if (ball.held_ms > POSSESSION_LIMIT_MS)
+        holder.delay_of_game();
 }
 
 static void moveLooseBall(float dt)
@@ -160,9 +168,10 @@ static void impactScan()
 void updateBall()
 {
     if (ball.holder) {
-        followHolder();
+        followHolder(averageFrameTime);
         return;
     }
+    ball.held_ms = 0;
     moveLooseBall(averageFrameTime);
     if (!ball.live || !(ball.zt_dt - SLOW_ANGULAR_SPEED > 0))
         return;

@@ -15,7 +15,15 @@ struct Ball {
     float xr_dt2;    // cm/ms²
     float zt_dt2;    // rad/ms²
     irr::scene::ISceneNode* node; // the sphere; null until the first resetBall
+    float held_ms;   // game time (ms, the sum of the time steps) held without a break; 0 while loose
 };
+
+// Game time (ms) after which a holding is ended as a delay of game. The
+// longest possessions in play end within about 100 s (a catcher's two laps
+// of waiting, then the scorer's run), rarely up to 150 s; a holder who goes
+// on far beyond that has stalled (a scorer that cannot climb to its line
+// stands still) and would hold the match up for ever.
+constexpr float POSSESSION_LIMIT_MS = 240000.0f;
 
 extern Ball ball;
 

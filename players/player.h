@@ -102,6 +102,8 @@ struct Player {
     void enter_track();
     void walk_to_seat();
     void leave_track();
+    // The holder kept the ball too long: the ball is dead and the holder laps on.
+    void delay_of_game();
 
     // Condition (match/contact.cpp) and the ball's hit (match/ball.cpp)
     void change_condition(int delta);

@@ -129,6 +129,13 @@ void Player::leave_track()
     dropIfHolder(*this, xr_dt, zt_dt);
 }
 
+void Player::delay_of_game()
+{
+    setCommentary("Delay of game - dead ball\n");
+    resetBall();
+    start_lapping(AFTER_DEAD_BALL_EFFORT);
+}
+
 // ---- Per-state decisions ---------------------------------------------------
 
 // The nearest lapping skater ahead of the catcher in its own team; a tie keeps
@@ -293,9 +300,7 @@ static bool decide(Player& player, const vector3df& p)
         return true;
     case PASS_TO_SKATER:
         if (player.target_zt < 0.0f) {
-            setCommentary("Delay of game - dead ball\n");
-            resetBall();
-            player.start_lapping(AFTER_DEAD_BALL_EFFORT);
+            player.delay_of_game();
             return false;
         }
         passToSkater(player);

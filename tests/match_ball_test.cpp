@@ -189,15 +189,66 @@ TEST_F(BallTest, FiringAHeldBallLeavesItWithItsHolder)
     EXPECT_EQ('H', holderTeam());
 }
 
-TEST_F(BallTest, HolderOutOfItsRolePausesTheMatchAndKeepsTheBall)
+TEST_F(BallTest, HolderOutOfItsRoleIsReportedOnceAndLosesTheBall)
 {
-    Player& holder = away_players[3];
-    placeOnTrack(holder, 2400, 1.0f, LAPPING);
+    // S on a scorer: stopped, it can no longer hold the ball.
+    Player& holder = away_players[7];
+    placeOnTrack(holder, 2400, 1.0f, TRYING_TO_SCORE);
+    placeOnTrack(home_players[3], 2000, 3.0f, LAPPING);
+    ball.live = true;
     ball.holder = &holder;
+    holder.stop();
     const std::string out = captureStdout([] { updateBall(); });
     EXPECT_EQ(0u, out.find("ball holder not OK\npausing")) << out;
     EXPECT_TRUE(paused);
-    EXPECT_EQ(&holder, ball.holder);
+    EXPECT_EQ(nullptr, ball.holder);
+    EXPECT_STREQ("Ball knocked loose!", getCommentary());
+    EXPECT_EQ(ATTEMPTING_CATCH, home_players[3].path) << "lapping catchers go for the loose ball";
+
+    // P resumes the match, and it goes on.
+    paused = false;
+    const std::string later = captureStdout([] {
+        for (int i = 0; i < 50; ++i)
+            updateBall();
+    });
+    EXPECT_EQ("", later);
+    EXPECT_FALSE(paused);
+}
+
+TEST_F(BallTest, AHoldingThatOutlastsThePossessionLimitInGameTimeIsADelayOfGame)
+{
+    // A scorer standing still with the ball: only the limit ends it, after the
+    // same game time whatever the time step.
+    for (int step : {20, 10}) {
+        SCOPED_TRACE(step);
+        setTimeStep(step);
+        Player& scorer = home_players[6];
+        placeOnTrack(scorer, 2400, 1.0f, TRYING_TO_SCORE);
+        scorer.zt_dt = 0;
+        scorer.xr_dt = 0;
+        placeOnTrack(away_players[8], 2000, 2.0f, ATTACK_SCORER);
+        ball.live = true;
+        ball.holder = &scorer;
+        const long ticksWithin = static_cast<long>(POSSESSION_LIMIT_MS) / step;
+        for (long i = 0; i < ticksWithin; ++i)
+            updateBall();
+        ASSERT_EQ(&scorer, ball.holder) << "held for exactly the limit";
+
+        updateBall();
+        EXPECT_EQ(nullptr, ball.holder);
+        EXPECT_FALSE(ball.live);
+        EXPECT_STREQ("Delay of game - dead ball\n", getCommentary());
+        EXPECT_EQ(LAPPING, scorer.path);
+        EXPECT_FLOAT_EQ(0.25f, scorer.pms);
+        EXPECT_EQ(LAPPING, away_players[8].path) << "the chaser gives up";
+
+        // A new holding starts counting from nothing.
+        ball.holder = &scorer;
+        scorer.set_path(TRYING_TO_SCORE);
+        updateBall();
+        EXPECT_EQ(&scorer, ball.holder);
+        resetBall();
+    }
 }
 
 } // namespace
