@@ -178,7 +178,6 @@ void Player::change_condition(int delta)
         dropIfHolder(*this, 0, 0);
         // Lit, the dead player's status ball stands out; its texture stays as it was.
         lightStatusBall(*this, true);
-        selected = 0;
         kill();
     } else if (hp < HIT_CONDITION) {
         setPlayerCommentary(team, number, "{crit}");
@@ -186,7 +185,6 @@ void Player::change_condition(int delta)
             ++matchStats.crits;
         dropIfHolder(*this, 0, 0);
         showConditionTexture(*this, "crit");
-        selected = 0;
         leave_track();
         lightStatusBall(*this, false);
     } else if (hp < OK_CONDITION) {

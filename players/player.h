@@ -27,7 +27,7 @@ enum PathState {
 // Plain data: the rosters start zero-filled, AddPlayers and reset give every
 // field that matters its value.
 struct Player {
-    irr::u8 selected;      // under the user's control; cleared by deselect, reset, crit and death
+    irr::u8 selected;      // under the user's control; cleared by reset and by any path but USER_CONTROL
     irr::u8 polar;         // speeds are polar (1) or straight x/z walks (0); kept by set_path
     char team;             // 'H' home, 'A' away
     irr::s32 wobble;       // ticks of hit wobble still to show

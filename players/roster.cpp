@@ -220,6 +220,11 @@ void Player::set_path(int p)
     path = p;
     // Only the two walks between seat and gate move in straight x/z lines.
     polar = (p == SEAT_TO_GATE || p == GATE_TO_SEAT) ? 0 : 1;
+    // Whatever takes a player out of user control (a command, a stop at the
+    // wall, a crit, the camera leaving it) hands it back to the game: the
+    // user-control mark goes and the arrows no longer steer it.
+    if (p != USER_CONTROL && selected)
+        deselect();
 }
 
 bool Player::set_path_handled(int p)
