@@ -180,6 +180,20 @@ vector3df read_track_position(Player& player)
     return p;
 }
 
+// The user steers a player between the inner edge of lane 1 and the radius
+// clamp: at an edge its radial speed stops. One taken over beyond an edge
+// (from its seat, or already past the clamp) is never carried further out.
+static void keepOnTrack(Player& player, float before)
+{
+    if (player.xr_dt < 0.0f && player.r < LANE_0_MAX_RADIUS) {
+        player.r = fminf(before, LANE_0_MAX_RADIUS);
+        player.xr_dt = 0.0f;
+    } else if (player.xr_dt > 0.0f && player.r > TRACK_OUTER_RADIUS) {
+        player.r = fmaxf(before, TRACK_OUTER_RADIUS);
+        player.xr_dt = 0.0f;
+    }
+}
+
 // Integrates the speeds over one time step by path. False for a path outside the table.
 static bool integrate(Player& player, vector3df& p, float dt)
 {
@@ -211,11 +225,15 @@ static bool integrate(Player& player, vector3df& p, float dt)
     case ATTEMPTING_CATCH:
     case ATTACK_SCORER:
     case DEFEND_GOAL:
-    case EVEN_SPACING:
+    case EVEN_SPACING: {
+        const float before = player.r;
         // theta may pass 2π here; the next read-back wraps it.
         player.r += player.xr_dt * dt;
         player.theta += player.zt_dt * dt;
+        if (player.path == USER_CONTROL)
+            keepOnTrack(player, before);
         return true;
+    }
     default:
         return false;
     }
