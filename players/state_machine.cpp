@@ -55,6 +55,12 @@ void Player::stop()
     zt_dt2 = 0.0f;
     xr_dt2 = 0.0f;
     plan_path(0.0f, 0.0f, 0.0f);
+    // The stop plan rests the player only once an earlier plan has a time;
+    // before the first one (a player's first walk of the run) the speeds
+    // would stay, and a walk's straight speeds read as polar ones would spin
+    // the player round the track. A stop always leaves the player at rest.
+    zt_dt = 0.0f;
+    xr_dt = 0.0f;
     set_path(STOPPED);
 }
 

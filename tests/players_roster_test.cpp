@@ -178,6 +178,38 @@ TEST_F(PlayerRecordTest, ResetSeatsThePlayerWithFullConditionAndNoSpeed)
     EXPECT_NEAR(4.2635f, away_players[0].theta, 1e-4f);
 }
 
+// Before a player's first plan of the run its plan time is 0 and the stop
+// plan cannot rest it: a walk's straight speeds then survived as polar ones.
+TEST_F(PlayerRecordTest, AStopOrResetOnTheFirstWalkOfTheRunLeavesThePlayerAtRest)
+{
+    Player& h0 = home_players[0];
+    h0.reset();
+    ASSERT_EQ(0.0f, h0.plan_time);
+    auto walkAFewSteps = [&h0] {
+        update_player('H', 0); // seated
+        h0.leave_seat();
+        for (int i = 0; i < 5; ++i)
+            update_player('H', 0);
+        ASSERT_EQ(SEAT_TO_GATE, h0.path);
+        ASSERT_NE(0.0f, h0.zt_dt);
+    };
+
+    walkAFewSteps();
+    h0.reset();
+    EXPECT_EQ(STOPPED, h0.path);
+    EXPECT_EQ(0.0f, h0.zt_dt);
+    EXPECT_EQ(0.0f, h0.xr_dt);
+    EXPECT_EQ(0.0f, h0.speed_mph());
+
+    walkAFewSteps();
+    h0.stop();
+    EXPECT_EQ(STOPPED, h0.path);
+    EXPECT_EQ(0.0f, h0.zt_dt);
+    EXPECT_EQ(0.0f, h0.xr_dt);
+    EXPECT_EQ(0.0f, h0.speed_mph());
+    EXPECT_EQ(0.0f, h0.kinetic_energy());
+}
+
 TEST_F(PlayerRecordTest, OnlyTheTwoWalksUseStraightSpeeds)
 {
     Player& p = home_players[5];
