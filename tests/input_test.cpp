@@ -1,5 +1,8 @@
 // Keyboard and mouse: the commands as the engine delivers them, by release.
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "match_support.h"
 #include "ui/cameras.h"
@@ -37,6 +40,11 @@ protected:
         for (int i = 0; i < TEAM_SIZE; ++i)
             count += roster(team)[i].path == path;
         return count;
+    }
+    static float radiusOf(const Player& p)
+    {
+        const irr::core::vector3df at = p.node->getPosition();
+        return trackRadius(at.X, at.Z);
     }
     static void everyoneOnTrack()
     {
@@ -191,6 +199,102 @@ TEST_F(InputTest, ArrowsSteerOnlyInThePlayerChase)
     release(irr::KEY_RIGHT);
     EXPECT_EQ(0.0f, p.xr_dt);
     EXPECT_EQ(0.0f, p.xr_dt2);
+}
+
+// The green bar and the arrows belong to a player under user control only:
+// every way it leaves that hands the arrows back to the free camera.
+TEST_F(InputTest, EveryWayOutOfUserControlClearsTheMarkAndFreesTheArrows)
+{
+    Player& p = home_players[6];
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"F", [] { release(irr::KEY_KEY_F); }},
+        {"Ctrl+F", [] { release(irr::KEY_KEY_F, true); }},
+        {"S", [] { release(irr::KEY_KEY_S); }},
+        {"Ctrl+S", [] { release(irr::KEY_KEY_S, true); }},
+        {"L", [] { release(irr::KEY_KEY_L); }},
+        {"R", [] { release(irr::KEY_KEY_R); }},
+        {"Z", [] { release(irr::KEY_KEY_Z); }},
+        {"crit", [&p] { p.change_condition(-70); }},
+        {"death", [&p] { p.change_condition(-200); }},
+        {"out of bounds",
+         [&p] {
+             placeOnTrack(p, 2980.0f, 1.0f, USER_CONTROL);
+             captureStdout([] { update_player('H', 6); });
+             paused = false;
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.first);
+        newGame();
+        everyoneOnTrack();
+        release(irr::KEY_KEY_6);
+        cameraMode = PLAYER_CHASE;
+        release(irr::KEY_RIGHT);
+        release(irr::KEY_RIGHT);
+        ASSERT_TRUE(p.is_selected());
+        ASSERT_EQ(USER_CONTROL, p.path);
+
+        way.second();
+        EXPECT_NE(USER_CONTROL, p.path);
+        EXPECT_FALSE(p.is_selected());
+        EXPECT_EQ(0.0f, p.xr_dt2);
+        cameraMode = OVERHEAD_VIEW;
+        EXPECT_FALSE(release(irr::KEY_LEFT)) << "the free camera strafes";
+        EXPECT_FALSE(release(irr::KEY_RIGHT));
+        EXPECT_EQ(0.0f, p.xr_dt2);
+    }
+}
+
+// Steering by hand never takes a player off the track: not past the outer
+// wall (which would pause the match), not through the centre.
+TEST_F(InputTest, SteeringStopsAtTheTrackEdges)
+{
+    struct Case {
+        const char* name;
+        int number;
+        float r;          // where the player is taken over; 0: in its seat
+        irr::EKEY_CODE push;
+        float edge;       // where its radius must come to rest
+    };
+    const Case cases[] = {
+        {"outwards", 6, 2700.0f, irr::KEY_RIGHT, 2860.0f},
+        {"inwards", 7, 1100.0f, irr::KEY_LEFT, 900.0f},
+        {"inwards from the seat", 2, 0.0f, irr::KEY_LEFT, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Player& p = home_players[c.number];
+        float start;
+        if (c.r > 0.0f) {
+            placeOnTrack(p, c.r, 1.0f);
+            p.zt_dt = 0.0003f;
+            start = c.r;
+        } else {
+            update_players(); // seated
+            ASSERT_EQ(SEATED, p.path);
+            start = radiusOf(p);
+        }
+        release(static_cast<irr::EKEY_CODE>(irr::KEY_KEY_0 + c.number));
+        cameraMode = PLAYER_CHASE;
+        for (int i = 0; i < 3; ++i)
+            release(c.push); // takes over, then pushes twice
+        // Never inside the track's inner edge, nor nearer the centre than its seat.
+        const float lowest = c.r > 0.0f ? 900.0f : start;
+        const std::string said = captureStdout([&p, lowest] {
+            for (int i = 0; i < 300; ++i) {
+                update_player('H', p.number);
+                const float r = radiusOf(p);
+                ASSERT_LE(r, 2860.0f + 0.01f);
+                ASSERT_GE(r, lowest - 0.01f);
+            }
+        });
+        EXPECT_EQ("", said);
+        EXPECT_FALSE(paused);
+        EXPECT_EQ(USER_CONTROL, p.path);
+        EXPECT_EQ(0.0f, p.xr_dt) << "at the edge the sideways motion stops";
+        const float end = radiusOf(p);
+        EXPECT_NEAR(c.edge > 0.0f ? c.edge : start, end, 0.01f);
+    }
 }
 
 // Regression: a player taken over on its walk to the gate kept its straight
