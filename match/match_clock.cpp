@@ -1,5 +1,6 @@
 #include "match/match_clock.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "app/message.h"
@@ -117,4 +118,12 @@ void MatchClock::reset_score()
 void MatchClock::printClockLine() const
 {
     printf(" %d - %d%d:%d%d\n", period, min_tens, min_units, sec_tens, sec_units);
+}
+
+int ticksPerGameSecond(float stepMs)
+{
+    // Also before the first counted frame, when the average is not a number.
+    if (!(stepMs > 1.0f))
+        return 1;
+    return static_cast<int>(ceilf(stepMs));
 }

@@ -35,6 +35,10 @@ extern int clockTickCounter; // ticks since the last game second; kept across ne
 extern int autoFireCounter;  // ticks towards firing a dead ball; kept across new games
 extern bool autoPlay;        // the match plays itself; newGame clears it, SPACE toggles it
 
+// Ticks in one game second at an average time step of `stepMs`: as many as
+// the step lasts milliseconds, a part of a millisecond counting as a whole
+// tick (16.5 ms gives 17), and never fewer than one.
+int ticksPerGameSecond(float stepMs);
 // One match tick: game second, players, contact, ball, automatic firing, referees.
 void matchTick();
 // Puts the ball into play, starting a period if the clock is stopped.

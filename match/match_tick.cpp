@@ -27,7 +27,7 @@ static const irr::core::vector3df CHASE_START(500.0f, 500.0f, 500.0f); // cm
 static bool gameSecondDue()
 {
     ++clockTickCounter;
-    if (static_cast<float>(clockTickCounter) < static_cast<float>(frameTimeSum) / static_cast<float>(frameCount))
+    if (clockTickCounter < ticksPerGameSecond(static_cast<float>(frameTimeSum) / static_cast<float>(frameCount)))
         return false;
     clockTickCounter = 0;
     return true;

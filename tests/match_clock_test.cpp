@@ -1,5 +1,7 @@
 // The game clock, periods and score on both boards, and the match tick's own
 // steps: the pace of the game second, penalties, automatic firing, referees.
+#include <limits>
+
 #include "match_support.h"
 
 namespace {
@@ -23,7 +25,14 @@ protected:
 
 TEST_F(ClockTest, NewGameShowsSixtyMinutesAndFiringStartsPeriodOneAtTwenty)
 {
-    matchClock.home_score = 4; // a new game must clear what the last one left
+    // Z in the third period: the next game must have all three again.
+    fireBall();
+    runPeriodOut();
+    fireBall();
+    runPeriodOut();
+    fireBall();
+    ASSERT_EQ(3, matchClock.period);
+    matchClock.home_score = 4;
     newGame();
     EXPECT_EQ("0 60:00 00-00", boardsReading());
     EXPECT_FALSE(matchClock.counting);
@@ -129,6 +138,17 @@ TEST_F(MatchTickTest, GameSecondLastsAsManyTicksAsTheFrameLastsMilliseconds)
     EXPECT_EQ("1 19:59 00-00", boardsReading());
     matchTick();
     EXPECT_EQ("1 19:58 00-00", boardsReading());
+}
+
+TEST(GameSecond, TicksPerSecondFollowTheAverageFrameRoundedUp)
+{
+    EXPECT_EQ(20, ticksPerGameSecond(20.0f));
+    EXPECT_EQ(40, ticksPerGameSecond(40.0f));
+    EXPECT_EQ(16, ticksPerGameSecond(16.0f));
+    EXPECT_EQ(17, ticksPerGameSecond(16.5f)); // 33 ms over two frames
+    EXPECT_EQ(17, ticksPerGameSecond(16.01f));
+    EXPECT_EQ(1, ticksPerGameSecond(0.5f));
+    EXPECT_EQ(1, ticksPerGameSecond(std::numeric_limits<float>::quiet_NaN())) << "no frame counted yet";
 }
 
 TEST_F(MatchTickTest, PenaltyIsServedInGameSecondsAndWaitsBetweenPeriods)
