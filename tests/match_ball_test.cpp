@@ -83,6 +83,20 @@ TEST_F(BallTest, SlowBallHitsWithinFiftyCentimetresOnly)
     EXPECT_EQ(nullptr, ball.holder);
 }
 
+TEST_F(BallTest, ABodyInTheBallsPathIsHitOnEveryTickItIsWithinReach)
+{
+    // Barely moving, the ball stays within reach of a dead skater for ticks.
+    makeSlowBall(2500, 1.0f, -0.00001f);
+    Player& body = home_players[6];
+    placeBesideBall(body, 20, DEAD);
+    body.hp = -10;
+    for (int tick = 1; tick <= 3; ++tick)
+        updateBall();
+    EXPECT_EQ(-10 - 3 * 33, body.hp);
+    EXPECT_EQ(3, matchStats.hits);
+    EXPECT_FLOAT_EQ(-0.00001f / 64, ball.zt_dt);
+}
+
 TEST_F(BallTest, OnlyAnEligibleCatcherOnTheBankCatches)
 {
     struct Case {

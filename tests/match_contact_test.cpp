@@ -169,6 +169,43 @@ TEST_F(ContactTest, RoughingTheCatcherWhoLosesTheBall)
     EXPECT_EQ(120, skater.penalty) << "penalties add up";
 }
 
+TEST_F(ContactTest, BikerWhoKnocksTheBallFromACatcherServesBothPenalties)
+{
+    srand(7);
+    Player& biker = home_players[1];
+    Player& catcher = away_players[4];
+    bool lost = false;
+    for (int tries = 0; tries < 100 && !lost; ++tries) {
+        biker.penalty = 0;
+        biker.hp = 100;
+        catcher.hp = 200; // stays out of the crit band, which would drop the ball anyway
+        placePair(biker, catcher, 2000, 1.0f, 40);
+        catcher.set_path(PASS_TO_SKATER);
+        ball.holder = &catcher;
+        contactPass();
+        lost = ball.holder == nullptr;
+        // Running over the catcher earns 180 s; knocking the ball away 60 more.
+        EXPECT_EQ(lost ? 180 + 60 : 180, biker.penalty);
+    }
+    ASSERT_TRUE(lost) << "kept through 100 tries";
+    EXPECT_EQ(TRACK_TO_GATE, biker.path);
+}
+
+TEST_F(ContactTest, HomePlayerSentOffMidPassIsStillBumpedByLaterAwayPlayers)
+{
+    // The home biker runs over away skater 5 and is sent off, but the same
+    // pass still brings it up against away skater 6 beside it.
+    Player& biker = home_players[0];
+    placePair(biker, away_players[5], 2000, 1.0f, 30);
+    placePair(biker, away_players[6], 2000, 1.0f, 60);
+    contactPass();
+    EXPECT_EQ(TRACK_TO_GATE, biker.path);
+    EXPECT_EQ(25, away_players[5].hp);
+    EXPECT_EQ(25, away_players[6].hp);
+    EXPECT_EQ(80, biker.hp);
+    EXPECT_EQ(2 * 180, biker.penalty);
+}
+
 TEST_F(ContactTest, TeamMatesAreOfferedThePassOnlyOnTheBank)
 {
     Player& catcher = home_players[3];
