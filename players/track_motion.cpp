@@ -182,7 +182,7 @@ vector3df read_track_position(Player& player)
 
 // The user steers a player between the inner edge of lane 1 and the radius
 // clamp: at an edge its radial speed stops. One taken over beyond an edge
-// (from its seat, or already past the clamp) is never carried further out.
+// (from its seat, or already past the clamp) is never carried further beyond it.
 static void keepOnTrack(Player& player, float before)
 {
     if (player.xr_dt < 0.0f && player.r < LANE_0_MAX_RADIUS) {
