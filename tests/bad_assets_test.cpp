@@ -19,6 +19,7 @@
 #include "app/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
+#include "assets/asset_loading.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
 #include "match/match_clock.h"

@@ -1,4 +1,4 @@
-#include "arena/asset_files.h"
+#include "assets/asset_files.h"
 
 #include <cstdio>
 #include <cstring>
