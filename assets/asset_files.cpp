@@ -342,7 +342,7 @@ static bool soundObjLine(const u8* line, const u8* end, size_t defined[OBJ_LIST_
 
 // Text only: a line end is '\n' or '\r', as the engine breaks lines at
 // either, and the last line need not have one (the gate gives it one before
-// the engine reads the file, see completeLastLine).
+// the engine reads the file, see readSoundAsset).
 template <typename Line>
 static bool soundTextLines(const u8* bytes, size_t size, Line soundLine)
 {
@@ -400,7 +400,7 @@ static bool soundJpegBytes(const u8* bytes, size_t size)
     tjhandle decoder = tjInitDecompress();
     if (!decoder)
         return false;
-    unsigned char* jpeg = const_cast<unsigned char*>(bytes); // the 2.1 interface wants it unqualified
+    const unsigned char* jpeg = bytes;
     const unsigned long jpegSize = static_cast<unsigned long>(size);
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
     bool sound = tjDecompressHeader3(decoder, jpeg, jpegSize, &width, &height, &subsampling, &colourspace) == 0 &&
