@@ -432,6 +432,8 @@ std::string materialWithTexture()
     return material + "\nmap_Kd shadow.jpg";
 }
 
+// Passes when `body`, run in a child with its console in a file, holds
+// (is true) within 20 s and nothing was printed.
 #define EXPECT_IN_CHILD(body)                                                             \
     EXPECT_EXIT(                                                                          \
         {                                                                                 \
