@@ -10,23 +10,54 @@
 
 #include "app/headless_match.h"
 
-static constexpr int MAX_MATCHES = 100000;
+static constexpr long MAX_MATCHES = 100000;
 static constexpr float LONGEST_STEP = 99.0f; // ms; the game never counts a longer frame
+// The C library takes a seed of 0 as 1, so seed 0 is played with the one
+// seed the option does not take, and every seed a user can give plays a
+// match of its own. Seeds 1 and up are handed to the generator as they are.
+static constexpr unsigned long LAST_SEED = 4294967294UL;
+static constexpr unsigned SEED_ZERO_PLAYED_AS = 4294967295U;
 
 static void usage()
 {
     printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS]\n"
-           "  --seed N     random seed of the first match (default 1); match i uses N + i\n"
-           "  --matches N  how many matches to play, each in a fresh process (default 1)\n"
-           "  --step MS    time step of every tick, 1 to 99 ms (default 20)\n");
+           "  --seed N     random seed of the first match, 0 to %lu (default 1); match i uses N + i\n"
+           "  --matches N  how many matches to play, each in a fresh process, 1 to %ld (default 1)\n"
+           "  --step MS    time step of every tick, 1 to 99 ms (default 20)\n",
+           LAST_SEED, MAX_MATCHES);
 }
 
-// Whole decimal numbers only, within [lo, hi].
-static bool readNumber(const char* text, long lo, long hi, long& value)
+// Whole decimal numbers only, digits and nothing else (no sign, no blanks),
+// within [lo, hi].
+static bool readNumber(const char* text, unsigned long lo, unsigned long hi, unsigned long& value)
 {
-    char* end = 0;
-    value = strtol(text, &end, 10);
-    return end != text && *end == 0 && value >= lo && value <= hi;
+    if (!*text)
+        return false;
+    value = 0;
+    for (const char* c = text; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return false;
+        const unsigned long digit = static_cast<unsigned long>(*c - '0');
+        if (value > (hi - digit) / 10)
+            return false; // past hi, and never wrapped
+        value = value * 10 + digit;
+    }
+    return value >= lo;
+}
+
+struct NumberOption {
+    const char* name;
+    unsigned long lo, hi;
+    const char* unit;
+    unsigned long value;
+    bool given;
+};
+
+static int refuse(const char* text)
+{
+    fprintf(stderr, "skorvane-sim: %s\n", text);
+    usage();
+    return 2;
 }
 
 static void printReport(int index, unsigned seed, float step, const HeadlessResult& r)
@@ -60,34 +91,58 @@ static void findMeshes()
 
 int main(int argc, char** argv)
 {
-    long seed = 1, matches = 1, stepMs = static_cast<long>(DEFAULT_HEADLESS_STEP);
+    NumberOption options[] = {
+        {"--seed", 0, LAST_SEED, "", 1, false},
+        {"--matches", 1, static_cast<unsigned long>(MAX_MATCHES), "", 1, false},
+        {"--step", 1, static_cast<unsigned long>(LONGEST_STEP), " ms", static_cast<unsigned long>(DEFAULT_HEADLESS_STEP), false},
+    };
+    NumberOption& seedOption = options[0];
+    NumberOption& matchesOption = options[1];
+    NumberOption& stepOption = options[2];
+    char message[256];
     for (int i = 1; i < argc; ++i) {
-        const bool hasValue = i + 1 < argc;
-        bool ok = false;
-        if (strcmp(argv[i], "--seed") == 0 && hasValue)
-            ok = readNumber(argv[++i], 0, 4294967295L, seed);
-        else if (strcmp(argv[i], "--matches") == 0 && hasValue)
-            ok = readNumber(argv[++i], 1, MAX_MATCHES, matches);
-        else if (strcmp(argv[i], "--step") == 0 && hasValue)
-            ok = readNumber(argv[++i], 1, static_cast<long>(LONGEST_STEP), stepMs);
-        else if (strcmp(argv[i], "--help") == 0) {
+        if (strcmp(argv[i], "--help") == 0) {
             usage();
             return 0;
         }
-        if (!ok) {
-            fprintf(stderr, "skorvane-sim: bad argument '%s'\n", argv[i]);
-            usage();
-            return 2;
+        NumberOption* option = 0;
+        for (NumberOption& o : options)
+            if (strcmp(argv[i], o.name) == 0)
+                option = &o;
+        if (!option) {
+            snprintf(message, sizeof message, "unknown option '%s'", argv[i]);
+            return refuse(message);
         }
+        if (option->given) {
+            snprintf(message, sizeof message, "%s given twice", option->name);
+            return refuse(message);
+        }
+        option->given = true;
+        if (i + 1 == argc || !readNumber(argv[i + 1], option->lo, option->hi, option->value)) {
+            snprintf(message, sizeof message, "%s takes a whole number from %lu to %lu%s, not '%s'", option->name,
+                     option->lo, option->hi, option->unit, i + 1 < argc ? argv[i + 1] : "");
+            return refuse(message);
+        }
+        ++i;
+    }
+    const unsigned long seed = seedOption.value;
+    const long matches = static_cast<long>(matchesOption.value);
+    const long stepMs = static_cast<long>(stepOption.value);
+    // Match i plays seed + i, which must not run past the last seed.
+    if (static_cast<unsigned long>(matches - 1) > LAST_SEED - seed) {
+        snprintf(message, sizeof message, "--seed %lu with --matches %ld runs past the last seed: seeds go from 0 to %lu",
+                 seed, matches, LAST_SEED);
+        return refuse(message);
     }
 
     findMeshes();
     int sound = 0;
     double wall = 0.0;
     for (long m = 0; m < matches; ++m) {
-        const unsigned matchSeed = static_cast<unsigned>(seed + m);
+        const unsigned matchSeed = static_cast<unsigned>(seed + static_cast<unsigned long>(m));
         HeadlessResult result;
-        const bool ok = playHeadlessMatch(matchSeed, static_cast<float>(stepMs), result);
+        const bool ok = playHeadlessMatch(matchSeed == 0 ? SEED_ZERO_PLAYED_AS : matchSeed,
+                                          static_cast<float>(stepMs), result);
         printReport(static_cast<int>(m + 1), matchSeed, static_cast<float>(stepMs), result);
         fflush(stdout);
         sound += ok;

@@ -10,6 +10,7 @@
 #include "arena/camera_collision.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
+#include "assets/asset_loading.h"
 #include "match/match_clock.h"
 #include "players/player.h"
 #include "ui/cameras.h"
@@ -45,6 +46,7 @@ void useDevice(irr::IrrlichtDevice* engine)
     device = engine;
     driver = device->getVideoDriver();
     sceneManager = device->getSceneManager();
+    guardEngineFiles(device->getFileSystem());
 }
 
 void buildGame()

@@ -1,10 +1,17 @@
 #include "app/switches.h"
 
 #include <cstdio>
+#include <vector>
+
+#include "assets/asset_files.h"
 
 bool floorSwitch = false;
 bool lightingSwitch = false;
 bool bikerSwitch = false;
+
+static const char* const SWITCHES_FILE = "skorvane.ini";
+// A few letters make a switches file; anything past this is read no further.
+static constexpr size_t MAX_SWITCHES_FILE_BYTES = 64 * 1024;
 
 void readSwitches()
 {
@@ -12,11 +19,13 @@ void readSwitches()
     lightingSwitch = false;
     bikerSwitch = false;
 
-    FILE* file = fopen("skorvane.ini", "r");
-    if (!file)
+    // Only a regular file is read: a pipe or a device in its place (which
+    // would block or never end) counts as no file at all.
+    std::vector<unsigned char> bytes;
+    bool more = false;
+    if (!readRegularFile(SWITCHES_FILE, MAX_SWITCHES_FILE_BYTES, bytes, &more))
         return;
-    // fgetc hands back every byte as 0..255, so a 0xFF byte is not mistaken for the end.
-    for (int c = fgetc(file); c != EOF; c = fgetc(file)) {
+    for (const unsigned char c : bytes) {
         switch (c) {
         case 'F': floorSwitch = true; break;
         case 'L': lightingSwitch = true; break;
@@ -24,5 +33,6 @@ void readSwitches()
         default: printf("unknown INI switch %c\n", c); break;
         }
     }
-    fclose(file);
+    if (more)
+        printf("%s is longer than %zu bytes: the rest was ignored\n", SWITCHES_FILE, MAX_SWITCHES_FILE_BYTES);
 }

@@ -7,5 +7,7 @@ extern bool lightingSwitch; // L: engine lighting on players, status balls and r
 extern bool bikerSwitch;    // P: biker models for every player, drawn 100 cm higher
 
 // Reads "skorvane.ini" from the working directory. A missing file leaves all
-// three at 0 silently; any byte other than F, L, P is reported and skipped.
+// three at 0 silently, and so does anything but a regular file in its place;
+// any byte other than F, L, P is reported and skipped. Only the first 64 KB
+// are read, with one line on the console when there was more.
 void readSwitches();

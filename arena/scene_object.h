@@ -35,14 +35,6 @@ extern SceneObject sceneObjects[SCENE_OBJECT_COUNT];
 // The entry at one of the fixed slots above; any other index halts.
 SceneObject& sceneObject(int index);
 
-// Every mesh and texture of the game is loaded through these two. A file that
-// is absent, damaged or not in its extension's format gives null, so the
-// rules for a missing file apply to it unchanged; a mesh without a triangle
-// counts as missing too. Each file is judged once per device: later asks are
-// answered from the engine's caches and the kept verdicts, not from the disk.
-irr::scene::IAnimatedMesh* loadMesh(const char* meshFile);
-irr::video::ITexture* loadTexture(const char* textureFile);
-
 // Octree polygons per node for every static model.
 constexpr irr::s32 OCTREE_MIN_POLYGONS = 128;
 

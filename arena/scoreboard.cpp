@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "arena/scene_object.h"
+#include "assets/asset_loading.h"
 #include "match/match_clock.h"
 
 using irr::core::vector3df;

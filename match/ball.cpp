@@ -11,7 +11,7 @@
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
-#include "ui/readouts.h"
+#include "players/player_dump.h"
 
 // Whole-run record; resetBall creates the node once and puts the ball at its start.
 Ball ball;

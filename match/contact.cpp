@@ -5,7 +5,7 @@
 
 #include "app/commentary.h"
 #include "app/random.h"
-#include "arena/scene_object.h"
+#include "assets/asset_loading.h"
 #include "match/ball.h"
 #include "match/match_stats.h"
 #include "match/passing.h"

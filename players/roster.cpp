@@ -7,6 +7,7 @@
 #include "app/message.h"
 #include "app/switches.h"
 #include "arena/scene_object.h"
+#include "assets/asset_loading.h"
 #include "players/track.h"
 
 using irr::core::vector3df;

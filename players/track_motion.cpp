@@ -7,7 +7,7 @@
 #include "app/switches.h"
 #include "players/player.h"
 #include "players/track.h"
-#include "ui/readouts.h"
+#include "players/player_dump.h"
 
 using irr::core::vector3df;
 

@@ -8,7 +8,7 @@ packages=(
   g++ cmake make pkg-config
   libirrlicht-dev libx11-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev valgrind
   libturbojpeg0-dev libopenal-dev libsndfile1-dev
   xvfb xauth xdotool imagemagick libgl1-mesa-dri tesseract-ocr tesseract-ocr-eng
 )

@@ -1,5 +1,6 @@
 // The application shell: switches file, frame-time rules, exit statistics,
 // the message routine, the commentary line and the random draw.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -244,19 +245,22 @@ TEST_F(CaptionTest, WrittenOnTheFirstDrawnPassAndThenOnlyWhenTheRateChanges)
 
 namespace {
 
-TEST_F(SwitchesTest, AMegabyteOfRandomBytesIsReadToTheEndByteByByte)
+TEST_F(SwitchesTest, AMegabyteOfRandomBytesIsReadForItsFirst64KilobytesAndTheRestIgnoredWithOneLine)
 {
+    constexpr size_t READ_BYTES = 64 * 1024;
     std::string bytes(1 << 20, '\0');
     unsigned state = 12345u;
     for (char& b : bytes) {
         state = state * 1103515245u + 12345u;
         b = static_cast<char>(state >> 24);
     }
-    // Keep the three letters out but one L, so the verdict on each switch is known.
+    // Keep the three letters out but one L inside the part read and one F
+    // beyond it, so the verdict on each switch is known.
     for (char& b : bytes)
         if (b == 'F' || b == 'L' || b == 'P')
             b = 'x';
-    bytes[bytes.size() / 2] = 'L';
+    bytes[READ_BYTES / 2] = 'L';
+    bytes[READ_BYTES] = 'F';
     writeIni(bytes);
 
     const std::string out = read();
@@ -267,8 +271,51 @@ TEST_F(SwitchesTest, AMegabyteOfRandomBytesIsReadToTheEndByteByByte)
     size_t messages = 0;
     for (size_t at = out.find(message); at != std::string::npos; at = out.find(message, at + 1))
         ++messages;
-    EXPECT_EQ(bytes.size() - 1, messages);
-    EXPECT_EQ((bytes.size() - 1) * (message.size() + 2), out.size());
+    EXPECT_EQ(READ_BYTES - 1, messages);
+    const std::string ignored = "skorvane.ini is longer than 65536 bytes: the rest was ignored\n";
+    ASSERT_GE(out.size(), ignored.size());
+    EXPECT_EQ(ignored, out.substr(out.size() - ignored.size()));
+    EXPECT_EQ((READ_BYTES - 1) * (message.size() + 2) + ignored.size(), out.size());
+
+    // Exactly the size read in full: nothing is ignored, so nothing is said.
+    writeIni(bytes.substr(0, READ_BYTES));
+    EXPECT_EQ(std::string::npos, read().find("ignored"));
+}
+
+// A pipe would block start-up until someone writes to it, a device like
+// /dev/zero never ends, a folder or a link loop cannot be read: each is
+// taken as no file at all. Each read runs in a child with an alarm, so a
+// reader that blocks fails this test instead of hanging the suite.
+TEST_F(SwitchesTest, AnythingButARegularFileCountsAsNoFileSilently)
+{
+    struct Planted {
+        const char* name;
+        int (*make)();
+    };
+    const Planted forms[] = {
+        {"named pipe", [] { return mkfifo("skorvane.ini", 0600); }},
+        {"folder", [] { return mkdir("skorvane.ini", 0700); }},
+        {"link to /dev/zero", [] { return symlink("/dev/zero", "skorvane.ini"); }},
+        {"link loop", [] { return symlink("skorvane.ini", "skorvane.ini"); }},
+    };
+    for (const Planted& form : forms) {
+        ASSERT_EQ(0, form.make()) << form.name;
+        EXPECT_EXIT(
+            {
+                alarm(10);
+                FILE* console = freopen("console.txt", "w", stdout);
+                floorSwitch = lightingSwitch = bikerSwitch = true;
+                readSwitches();
+                fflush(stdout);
+                const long printed = console ? ftell(console) : -1;
+                _exit(printed == 0 && !floorSwitch && !lightingSwitch && !bikerSwitch ? 0 : 3);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << form.name;
+        if (unlink("skorvane.ini") != 0)
+            rmdir("skorvane.ini");
+        unlink("console.txt");
+    }
 }
 
 } // namespace

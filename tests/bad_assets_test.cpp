@@ -1,7 +1,10 @@
-// Damaged asset files: an empty file, random bytes or the real file cut in
-// half, in place of a stadium mesh, a player mesh or a texture, is treated
-// exactly as if the file were absent. Files that crash, hang or overrun the
-// engine's own loaders never reach them.
+// Damaged asset files: an empty file, random bytes, the real file cut in
+// half, a folder, a named pipe, a link loop or an endless device, in place of
+// a stadium mesh, a player mesh, a texture, a material file or a texture a
+// material file names, is treated exactly as if the file were absent. Files
+// that crash, hang or overrun the engine's own loaders never reach them, and
+// files the engine reads correctly, however unusual, load.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -19,6 +22,8 @@
 #include "app/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
+#include "assets/asset_files.h"
+#include "assets/asset_loading.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
 #include "match/match_clock.h"
@@ -28,11 +33,12 @@
 
 namespace {
 
-enum BadForm { ABSENT, EMPTY, RANDOM_BYTES, CUT_IN_HALF };
+enum BadForm { ABSENT, EMPTY, RANDOM_BYTES, CUT_IN_HALF, FOLDER, NAMED_PIPE, LINK_LOOP, ENDLESS_DEVICE };
 
 const char* formName(BadForm form)
 {
-    static const char* const NAMES[] = {"Absent", "Empty", "RandomBytes", "CutInHalf"};
+    static const char* const NAMES[] = {"Absent", "Empty",     "RandomBytes", "CutInHalf",
+                                        "Folder", "NamedPipe", "LinkLoop",    "EndlessDevice"};
     return NAMES[form];
 }
 
@@ -44,7 +50,8 @@ std::string fileTestName(const std::string& file)
     return name;
 }
 
-const auto ALL_FORMS = ::testing::Values(ABSENT, EMPTY, RANDOM_BYTES, CUT_IN_HALF);
+const auto ALL_FORMS =
+    ::testing::Values(ABSENT, EMPTY, RANDOM_BYTES, CUT_IN_HALF, FOLDER, NAMED_PIPE, LINK_LOOP, ENDLESS_DEVICE);
 
 std::string readFile(const std::string& path)
 {
@@ -61,24 +68,45 @@ void writeFile(const std::string& path, const std::string& bytes)
 // in their place; the tests run from it.
 class BadAssetTest : public ScratchRunFolderTest {
 protected:
-    // Replaces meshes/<name> by its bad form. The link goes first, so the
+    // Replaces meshes/<name> by its bad form, made from `good` (by default
+    // the generated file of that name). An existing link goes first, so the
     // generated file itself is never written.
-    void plant(const std::string& name, BadForm form)
+    void plant(const std::string& name, BadForm form, std::string good = "")
     {
-        const std::string good = readFile(std::string(runDirectory()) + "/meshes/" + name);
+        if (good.empty())
+            good = readFile(std::string(runDirectory()) + "/meshes/" + name);
         ASSERT_FALSE(good.empty()) << name;
-        ASSERT_EQ(0, unlink(("meshes/" + name).c_str()));
+        const std::string path = "meshes/" + name;
+        unlink(path.c_str());
         std::string bad;
-        if (form == ABSENT)
+        switch (form) {
+        case ABSENT:
             return;
-        if (form == RANDOM_BYTES) {
+        case FOLDER:
+            ASSERT_EQ(0, mkdir(path.c_str(), 0700));
+            return;
+        case NAMED_PIPE:
+            ASSERT_EQ(0, mkfifo(path.c_str(), 0600));
+            return;
+        case LINK_LOOP:
+            ASSERT_EQ(0, symlink(name.c_str(), path.c_str()));
+            return;
+        case ENDLESS_DEVICE:
+            ASSERT_EQ(0, symlink("/dev/zero", path.c_str()));
+            return;
+        case RANDOM_BYTES: {
             std::mt19937 random(20261208); // the same bytes on every run
             for (size_t i = 0; i < good.size(); ++i)
                 bad.push_back(static_cast<char>(random() & 0xFF));
-        } else if (form == CUT_IN_HALF) {
-            bad = good.substr(0, good.size() / 2);
+            break;
         }
-        writeFile("meshes/" + name, bad);
+        case CUT_IN_HALF:
+            bad = good.substr(0, good.size() / 2);
+            break;
+        case EMPTY:
+            break;
+        }
+        writeFile(path, bad);
     }
 };
 
@@ -190,7 +218,8 @@ TEST_P(BadTextureTest, StadiumDigitUniformAndStatusBallGoUntextured)
     away.change_condition(-30); // into the hit band
     EXPECT_EQ(nullptr, textureOf(away.statball));
     // The file comes back good, but the verdict was kept: play never rereads a file.
-    unlink("meshes/statball_hit_mad.jpg");
+    if (unlink("meshes/statball_hit_mad.jpg") != 0)
+        rmdir("meshes/statball_hit_mad.jpg");
     ASSERT_EQ(0, symlink((std::string(runDirectory()) + "/meshes/statball_hit_mad.jpg").c_str(),
                          "meshes/statball_hit_mad.jpg"));
     away.change_condition(30);
@@ -287,6 +316,19 @@ struct CraftedFile {
     bool sound;
 };
 
+// Well formed, but with coded data no decoder can read: every bit of a stretch
+// of the first scan set, which is no Huffman code (stuffed after each 0xFF).
+std::string jpegWithCorruptCodedData(const std::string& jpeg)
+{
+    const size_t scan = jpeg.find("\xFF\xDA");
+    const size_t data = scan + 2 + (static_cast<unsigned char>(jpeg[scan + 2]) << 8 | static_cast<unsigned char>(jpeg[scan + 3]));
+    const size_t end = jpeg.rfind("\xFF\xD9");
+    std::string bad = jpeg.substr(0, data);
+    for (size_t i = data; i < end; i += 2)
+        bad += "\xFF\x00";
+    return bad + "\xFF\xD9";
+}
+
 std::vector<CraftedFile> craftedFiles()
 {
     const std::string jpeg = readFile(std::string(runDirectory()) + "/meshes/sbn3.jpg");
@@ -295,8 +337,17 @@ std::vector<CraftedFile> craftedFiles()
     std::string hugeJpeg = jpeg;
     hugeJpeg.replace(jpeg.find("\xFF\xC0") + 5, 4, "\xFD\xE8\xFD\xE8");
     return {
+        // Valid, some of them unusual: the engine reads each correctly, so each must load.
         {"ObjTriangle", ".obj", std::string(OBJ_TRIANGLE) + "f 1 2 3\n", true},
         {"ObjTriangleWithCarriageReturns", ".obj", "v 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\nf -3 -2 -1\r\n", true},
+        {"ObjLinesEndedByCarriageReturnsAlone", ".obj", "v 0 0 0\rv 1 0 0\rv 0 1 0\rf 1 2 3\r", true},
+        {"ObjLastFaceWithoutLineEnd", ".obj", std::string(OBJ_TRIANGLE) + "f 1 2 3", true},
+        {"ObjLastVertexWithoutLineEnd", ".obj", std::string(OBJ_TRIANGLE) + "f 1 2 3\nv 1 1 1", true},
+        {"ThreeDsTriangle", ".3ds", triangle3ds(0, 1, 2, faceGroup(0)), true},
+        {"ThreeDsBytesAfterTheMainChunk", ".3ds", triangle3ds(0, 1, 2, faceGroup(0)) + std::string(10, '\x7F'), true},
+        {"JpegImage", ".jpg", jpeg, true},
+        {"JpegBytesAfterTheEndMarker", ".jpg", jpeg + "trailing bytes \xFF\xD8\xFF", true},
+        // Damaged: each would crash, hang, overrun or mislead the engine's loader.
         {"ObjIndexZero", ".obj", std::string(OBJ_TRIANGLE) + "f 0 2 3\n", false},
         {"ObjIndexPastTheVertices", ".obj", std::string(OBJ_TRIANGLE) + "f 1 2 4\n", false},
         {"ObjNegativeIndexBeforeTheFirst", ".obj", std::string(OBJ_TRIANGLE) + "f -4 2 3\n", false},
@@ -304,14 +355,13 @@ std::vector<CraftedFile> craftedFiles()
         {"ObjCornerWithoutVertex", ".obj", std::string(OBJ_TRIANGLE) + "f /1 2 3\n", false},
         {"ObjIndexLongerThanTheLoadersBuffer", ".obj",
          std::string(OBJ_TRIANGLE) + "f " + std::string(40, '0') + "1 2 3\n", false},
-        {"ObjLastLineCut", ".obj", std::string(OBJ_TRIANGLE) + "f 1 2 3", false},
-        {"ThreeDsTriangle", ".3ds", triangle3ds(0, 1, 2, faceGroup(0)), true},
         {"ThreeDsMaterialGroupPastTheFaces", ".3ds", triangle3ds(0, 1, 2, faceGroup(30000)), false},
         // An id the loader skips by its length, which here is zero.
         {"ThreeDsChunkShorterThanItsHeader", ".3ds", triangle3ds(0, 1, 2, faceGroup(0), words({0x4170, 0, 0})), false},
         {"ThreeDsCutJustBeforeTheEnd", ".3ds", elevator.substr(0, elevator.size() * 99 / 100), false},
-        {"JpegImage", ".jpg", jpeg, true},
         {"JpegWithoutEndMarker", ".jpg", jpeg.substr(0, jpeg.size() - 2), false},
+        {"JpegCutBeforeItsEndMarker", ".jpg", jpeg.substr(0, jpeg.size() * 2 / 3), false},
+        {"JpegCorruptCodedDataInAWellFormedFrame", ".jpg", jpegWithCorruptCodedData(jpeg), false},
         {"JpegFrameOfSixtyFiveThousandSquare", ".jpg", hugeJpeg, false},
     };
 }
@@ -339,6 +389,176 @@ INSTANTIATE_TEST_SUITE_P(BadAssets, CraftedFileTest,
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::string(craftedFiles()[info.param].name);
                          });
+
+// ---- Material files and the textures they name --------------------------------
+// The engine opens these itself while it loads an .obj: the skater's body
+// names skater.mtl, and a map_Kd line there names a texture. Each load runs in
+// a child with an alarm, so a load that crashes or blocks fails its case alone.
+
+std::string generatedFile(const char* name)
+{
+    return readFile(std::string(runDirectory()) + "/meshes/" + name);
+}
+
+// Mesh buffers of frame 0 whose material carries a texture.
+int texturedBuffers(irr::scene::IAnimatedMesh* mesh)
+{
+    int textured = 0;
+    const irr::scene::IMesh* frame = mesh->getMesh(0);
+    for (irr::u32 b = 0; b < frame->getMeshBufferCount(); ++b)
+        textured += frame->getMeshBuffer(b)->getMaterial().getTexture(0) != nullptr;
+    return textured;
+}
+
+// Whether a material of frame 0 has the shadow tint of the generated
+// material file (its ambient colour: a texture turns the diffuse one white).
+bool hasShadowTint(irr::scene::IAnimatedMesh* mesh)
+{
+    const irr::u32 SHADOW_GREY = 185; // Ka 0.7255 in skater.mtl
+    const irr::scene::IMesh* frame = mesh->getMesh(0);
+    for (irr::u32 b = 0; b < frame->getMeshBufferCount(); ++b)
+        if (frame->getMeshBuffer(b)->getMaterial().AmbientColor.getRed() == SHADOW_GREY)
+            return true;
+    return false;
+}
+
+// The generated material file with a texture for its last material (the
+// shadow), named on the file's last line, which has no line end.
+std::string materialWithTexture()
+{
+    std::string material = generatedFile("skater.mtl");
+    while (!material.empty() && material.back() == '\n')
+        material.pop_back();
+    return material + "\nmap_Kd shadow.jpg";
+}
+
+// Passes when `body`, run in a child with its console in a file, holds
+// (is true) within 20 s and nothing was printed.
+#define EXPECT_IN_CHILD(body)                                                             \
+    EXPECT_EXIT(                                                                          \
+        {                                                                                 \
+            alarm(20);                                                                    \
+            FILE* console = freopen("console.txt", "w", stdout);                          \
+            const bool sound = (body);                                                    \
+            fflush(stdout);                                                               \
+            _exit(sound && console && ftell(console) == 0 ? 0 : 3);                       \
+        },                                                                                \
+        ::testing::ExitedWithCode(0), "")
+
+// The engine looks for an .obj's material file beside the file it opened, so
+// the skater's body is copied in: beside its link, it would find the
+// generated material file in the build folder.
+void copySkaterIn()
+{
+    unlink("meshes/skater.obj");
+    writeFile("meshes/skater.obj", generatedFile("skater.obj"));
+}
+
+class BadMaterialFileTest : public BadAssetTest, public ::testing::WithParamInterface<BadForm> {};
+
+TEST_P(BadMaterialFileTest, PlayersAndRefereesAreBuiltUntintedAndSilently)
+{
+    copySkaterIn();
+    plant("skater.mtl", GetParam());
+    EXPECT_IN_CHILD(([] {
+        AddPlayers();
+        AddReferees();
+        return bodyMesh && refereeMesh && home_players[7].node && referees[2].node && !hasShadowTint(bodyMesh);
+    }()));
+}
+
+INSTANTIATE_TEST_SUITE_P(BadAssets, BadMaterialFileTest, ALL_FORMS,
+                         [](const ::testing::TestParamInfo<BadForm>& info) { return formName(info.param); });
+
+class BadMaterialTextureTest : public BadAssetTest, public ::testing::WithParamInterface<BadForm> {};
+
+TEST_P(BadMaterialTextureTest, LeavesTheMaterialUntexturedButTinted)
+{
+    copySkaterIn();
+    unlink("meshes/skater.mtl");
+    writeFile("meshes/skater.mtl", materialWithTexture());
+    plant("shadow.jpg", GetParam(), generatedFile("sbn3.jpg"));
+    EXPECT_IN_CHILD(([] {
+        irr::scene::IAnimatedMesh* body = loadMesh("meshes/skater.obj");
+        return body && texturedBuffers(body) == 0 && hasShadowTint(body);
+    }()));
+}
+
+INSTANTIATE_TEST_SUITE_P(BadAssets, BadMaterialTextureTest, ALL_FORMS,
+                         [](const ::testing::TestParamInfo<BadForm>& info) { return formName(info.param); });
+
+// The engine's JPEG reader, given a file without its end marker, reads on
+// past its buffer until it crashes.
+TEST_F(BadAssetTest, AMaterialTextureWithoutItsEndMarkerIsLeftOff)
+{
+    copySkaterIn();
+    unlink("meshes/skater.mtl");
+    writeFile("meshes/skater.mtl", materialWithTexture());
+    const std::string jpeg = generatedFile("sbn3.jpg");
+    writeFile("meshes/shadow.jpg", jpeg.substr(0, jpeg.size() - 2));
+    EXPECT_IN_CHILD(([] {
+        AddPlayers();
+        return bodyMesh && texturedBuffers(bodyMesh) == 0 && hasShadowTint(bodyMesh);
+    }()));
+}
+
+TEST_F(BadAssetTest, ASoundTextureNamedOnAMaterialFilesUnendedLastLineIsLoaded)
+{
+    copySkaterIn();
+    unlink("meshes/skater.mtl");
+    writeFile("meshes/skater.mtl", materialWithTexture());
+    writeFile("meshes/shadow.jpg", generatedFile("sbn3.jpg"));
+    irr::scene::IAnimatedMesh* body = loadMesh("meshes/skater.obj");
+    ASSERT_NE(nullptr, body);
+    EXPECT_GT(texturedBuffers(body), 0);
+    EXPECT_TRUE(hasShadowTint(body));
+}
+
+// Random damage to a material file and to the texture it names, a few
+// hundred times over: the engine never makes a texture of a file the checks
+// refuse, and nothing it reads crashes or blocks it.
+TEST_F(BadAssetTest, RandomDamageToMaterialFilesAndTheirTexturesReachesNoLoader)
+{
+    constexpr int ROUNDS = 300;
+    const std::string jpeg = generatedFile("sbn3.jpg");
+    std::mt19937 random(20261208);
+    auto damage = [&](std::string bytes) {
+        switch (random() % 4) {
+        case 0: // a few bytes changed
+            for (int k = 0; k < 1 + static_cast<int>(random() % 4); ++k)
+                bytes[random() % bytes.size()] = static_cast<char>(random() & 0xFF);
+            break;
+        case 1: // cut short
+            bytes.resize(random() % bytes.size());
+            break;
+        case 2: // random bytes put in
+            bytes.insert(random() % bytes.size(), std::string(1 + random() % 16, static_cast<char>(random() & 0xFF)));
+            break;
+        default: // left whole
+            break;
+        }
+        return bytes;
+    };
+    int textured = 0;
+    captureStdout([&] {
+        for (int round = 0; round < ROUNDS; ++round) {
+            const std::string n = std::to_string(round);
+            writeFile("m" + n + ".mtl", damage("newmtl a\nKd 0.5 0.5 0.5\nmap_Kd t" + n + ".jpg\n"));
+            writeFile("t" + n + ".jpg", damage(jpeg));
+            writeFile("f" + n + ".obj", std::string(OBJ_TRIANGLE) + "mtllib m" + n + ".mtl\nusemtl a\nf 1 2 3\n");
+            irr::scene::IAnimatedMesh* mesh = loadMesh(("f" + n + ".obj").c_str());
+            ASSERT_NE(nullptr, mesh) << "round " << round;
+            irr::video::ITexture* texture = mesh->getMesh(0)->getMeshBuffer(0)->getMaterial().getTexture(0);
+            if (!texture)
+                continue;
+            ++textured;
+            EXPECT_TRUE(soundAssetFile(texture->getName().getPath().c_str())) << "round " << round;
+        }
+    });
+    // Whole and lightly damaged files still give textures: the test sees both outcomes.
+    EXPECT_GT(textured, ROUNDS / 10);
+    EXPECT_LT(textured, ROUNDS);
+}
 
 TEST_F(BadAssetTest, AMeshWithoutTrianglesIsMissingAndLeavesTheCache)
 {

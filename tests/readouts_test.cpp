@@ -6,6 +6,7 @@
 #include <string>
 
 #include "match_support.h"
+#include "players/player_dump.h"
 #include "ui/readouts.h"
 
 namespace {

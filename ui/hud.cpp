@@ -9,6 +9,7 @@
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"
+#include "players/player_dump.h"
 #include "ui/cameras.h"
 #include "ui/input.h"
 #include "ui/palette.h"

@@ -1,21 +1,14 @@
 #include "ui/readouts.h"
 
-#include <cinttypes>
-#include <climits>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <cwchar>
 
-#include "match/match_clock.h"
 #include "players/player.h"
+#include "players/player_dump.h"
 #include "ui/palette.h"
 
 // Filled by writeStateLine; the element copies it, so one buffer serves all twenty.
 wchar_t stateText[STATE_TEXT_SIZE];
 
-// The dumps convert radians with this single-precision 2π.
-static constexpr float TWO_PI = 6.2831855f;
 static constexpr float CM_PER_METRE = 100.0f;
 static constexpr float POWER_SCALE = 10000.0f;   // readout shows power in 1/10000 per ms
 static constexpr float EXERTION_SCALE = 36000.0f; // readout shows exertion in these units
@@ -50,22 +43,6 @@ static const SColor* const STATE_COLOURS[] = {
 };
 static constexpr int STATE_COLOUR_COUNT = sizeof STATE_COLOURS / sizeof STATE_COLOURS[0];
 
-int wholePart(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
-static int wholeDegrees(float theta)
-{
-    return wholePart(theta * 360.0f / TWO_PI);
-}
-
 void formatReadout(const Player& player, wchar_t* destination)
 {
     swprintf(destination, STATE_TEXT_SIZE, L"%c%d r:%3.1fm t:%03d mph:%3d hp:%d\ne:%d u:%d k:%d p:%d x:%d",
@@ -91,26 +68,4 @@ void writeStateLine(const Player& player, irr::gui::IGUIStaticText* element)
     element->setOverrideColor(colour);
     element->enableOverrideColor(true);
     element->setText(stateText);
-}
-
-void printPlayerDump(const Player& player)
-{
-    // The handle whole, even where pointers are wider than eight digits.
-    const uintptr_t handle = reinterpret_cast<uintptr_t>(player.node);
-    printf(" %c%d\n r:%3.1f\n t:%3d\n pms:%2.1f%%\n xr_dt:%3.1f\n zt_dt:%3.1f\n path:%d\n lp:%d\n hp:%d\n"
-           " e_t:%d\n e_u:%d\n e_k:%d\n node:%08" PRIXPTR,
-           player.team, player.number, static_cast<double>(player.r / CM_PER_METRE), wholeDegrees(player.theta),
-           static_cast<double>(player.pms * 100.0f), static_cast<double>(player.xr_dt),
-           static_cast<double>(player.zt_dt), player.path, player.lp, player.hp,
-           wholePart(player.total_energy()), wholePart(player.potential_energy()),
-           wholePart(player.kinetic_energy()), handle);
-    // The dump follows a fault report; it must reach the console even if the game halts next.
-    fflush(stdout);
-}
-
-void printDumpWithClock(const Player& player)
-{
-    printf("\nPLAYER DUMP:\n ");
-    matchClock.printClockLine();
-    printPlayerDump(player);
 }

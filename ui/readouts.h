@@ -1,5 +1,5 @@
 #pragma once
-// A player as text: the HUD readout, the coloured state line and console dumps.
+// A player as text on the HUD: the readout and the coloured state line.
 #include <irrlicht.h>
 
 struct Player;
@@ -11,13 +11,3 @@ extern wchar_t stateText[STATE_TEXT_SIZE];
 void formatReadout(const Player& player, wchar_t* destination);
 // The state (or penalty) text and its colour, set on the element.
 void writeStateLine(const Player& player, irr::gui::IGUIStaticText* element);
-// The player block on the console, after a reported inconsistency.
-void printPlayerDump(const Player& player);
-// Heading, clock line and player block.
-void printDumpWithClock(const Player& player);
-
-// A real value as the whole number the readouts show: truncated toward zero.
-// A value that has run away (not a number, or beyond an int) must still print
-// something sane instead of whatever the conversion happens to produce, so it
-// is held at 0 or at the int limits.
-int wholePart(double value);

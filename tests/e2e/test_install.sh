@@ -23,6 +23,39 @@ wait_game
 [ "$GAME_STATUS" = 0 ] || fail "installed game ended with status $GAME_STATUS"
 grep -Eq '^count=[0-9]+ ' "$GAME_OUT" || fail "no statistics from the installed game"
 
+# The launcher with a stand-in for the game (in this test's own prefix) that
+# says where it ran: reached through a link it still finds its prefix, and it
+# leaves whatever the user keeps under the name meshes as it was.
+printf '#!/bin/sh\npwd\n' >"$prefix/libexec/skorvane/skorvane"
+launch() { # home folder, then the launcher's path
+    HOME="$E2E_WORK/$1" XDG_DATA_HOME="" "${2:-$prefix/bin/skorvane}" 2>"$E2E_WORK/launch.err"
+}
+run_of() { echo "$E2E_WORK/$1/.local/share/skorvane"; }
+
+mkdir -p "$E2E_WORK/elsewhere"
+ln -s "$prefix/bin/skorvane" "$E2E_WORK/elsewhere/skorvane"
+[ "$(launch linked "$E2E_WORK/elsewhere/skorvane")" = "$(run_of linked)" ] || fail "the launcher reached through a link did not start"
+[ "$(readlink -f "$(run_of linked)/meshes")" = "$(readlink -f "$prefix/share/skorvane/meshes")" ] ||
+    fail "the launcher reached through a link pointed meshes elsewhere"
+
+mkdir -p "$(run_of file)" && echo "my notes" >"$(run_of file)/meshes"
+launch file >/dev/null && fail "the launcher started with a plain file named meshes"
+[ "$(cat "$(run_of file)/meshes")" = "my notes" ] || fail "the launcher changed the user's file named meshes"
+grep -q "meshes" "$E2E_WORK/launch.err" || fail "the launcher did not say why it stopped"
+
+mkdir -p "$(run_of folder)/meshes" && echo "mine" >"$(run_of folder)/meshes/own.txt"
+launch folder >/dev/null || fail "the launcher did not start with the user's own meshes folder"
+[ "$(ls -A "$(run_of folder)/meshes")" = "own.txt" ] || fail "the launcher wrote into the user's meshes folder"
+
+mkdir -p "$(run_of other)" "$E2E_WORK/custom-meshes" && ln -s "$E2E_WORK/custom-meshes" "$(run_of other)/meshes"
+launch other >/dev/null || fail "the launcher did not start with the user's own meshes link"
+[ "$(readlink "$(run_of other)/meshes")" = "$E2E_WORK/custom-meshes" ] || fail "the launcher re-pointed the user's link"
+
+mkdir -p "$(run_of stale)" && ln -s "$E2E_WORK/removed-install/meshes" "$(run_of stale)/meshes"
+launch stale >/dev/null || fail "the launcher did not start over a link to nothing"
+[ "$(readlink -f "$(run_of stale)/meshes")" = "$(readlink -f "$prefix/share/skorvane/meshes")" ] ||
+    fail "the launcher left meshes pointing at nothing"
+
 # The same rules make a Debian package.
 (cd "$BUILD_DIR" && cpack -G DEB -B "$E2E_WORK/package" >/dev/null) || fail "cpack failed"
 deb=$(ls "$E2E_WORK"/package/skorvane_*.deb)

@@ -1,6 +1,11 @@
-#include "arena/asset_files.h"
+#include "assets/asset_files.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <turbojpeg.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -9,9 +14,6 @@
 using irr::u16;
 using irr::u32;
 using irr::u8;
-
-// Far above any mesh or texture of the game; a file this large is no asset of ours.
-static constexpr long MAX_ASSET_FILE_BYTES = 16L * 1024 * 1024;
 
 static u16 read16(const u8* p)
 {
@@ -233,10 +235,15 @@ static bool soundChunks(const u8* bytes, size_t begin, size_t end, Object3ds* ob
 
 static bool sound3dsBytes(const u8* bytes, size_t size)
 {
-    // One main chunk, exactly as long as the file: a cut file fails here.
-    if (size < CHUNK_HEADER_BYTES || read16(bytes) != MAIN_CHUNK || read32(bytes + 2) != size)
+    // One main chunk, no longer than the file: a cut file fails here. The
+    // engine reads no further than the main chunk, so bytes after it are
+    // left alone.
+    if (size < CHUNK_HEADER_BYTES || read16(bytes) != MAIN_CHUNK)
         return false;
-    return soundChunks(bytes, CHUNK_HEADER_BYTES, size, 0, 0);
+    const u32 length = read32(bytes + 2);
+    if (length < CHUNK_HEADER_BYTES || length > size)
+        return false;
+    return soundChunks(bytes, CHUNK_HEADER_BYTES, length, 0, 0);
 }
 
 // ---- Wavefront ---------------------------------------------------------------
@@ -333,118 +340,80 @@ static bool soundObjLine(const u8* line, const u8* end, size_t defined[OBJ_LIST_
     }
 }
 
-static bool soundObjBytes(const u8* bytes, size_t size)
+// Text only: a line end is '\n' or '\r', as the engine breaks lines at
+// either, and the last line need not have one (the gate gives it one before
+// the engine reads the file, see readSoundAsset).
+template <typename Line>
+static bool soundTextLines(const u8* bytes, size_t size, Line soundLine)
 {
-    // A file cut anywhere but at a line end leaves a line unfinished.
-    if (size == 0 || bytes[size - 1] != '\n')
+    if (size == 0)
         return false;
-    size_t defined[OBJ_LIST_COUNT] = {0, 0, 0};
     size_t lineBegin = 0;
-    for (size_t i = 0; i < size; ++i) {
-        const u8 c = bytes[i];
-        // Text only. A carriage return only ends a line together with the
-        // line feed, so lines are the same whichever of them the engine breaks on.
-        if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n')
-            continue;
-        if (c != '\n' && c != '\t' && (c < ' ' || c == 0x7F))
-            return false;
-        if (c != '\n')
-            continue;
-        size_t lineEnd = i;
-        if (lineEnd > lineBegin && bytes[lineEnd - 1] == '\r')
-            --lineEnd;
-        if (!soundObjLine(bytes + lineBegin, bytes + lineEnd, defined))
+    for (size_t i = 0; i <= size; ++i) {
+        if (i < size) {
+            const u8 c = bytes[i];
+            if (c != '\n' && c != '\r' && c != '\t' && (c < ' ' || c == 0x7F))
+                return false;
+            if (c != '\n' && c != '\r')
+                continue;
+        }
+        if (!soundLine(bytes + lineBegin, bytes + i))
             return false;
         lineBegin = i + 1;
     }
     return true;
 }
 
+static bool soundObjBytes(const u8* bytes, size_t size)
+{
+    size_t defined[OBJ_LIST_COUNT] = {0, 0, 0};
+    return soundTextLines(bytes, size, [&](const u8* line, const u8* end) { return soundObjLine(line, end, defined); });
+}
+
+// Material files (.mtl): lines of a keyword and its values. The engine reads
+// each value into a buffer of its own size, whatever the line holds, and
+// opens every texture a map line names through the gate, where it is judged
+// as a file of its own. So any text will do.
+static bool soundMtlBytes(const u8* bytes, size_t size)
+{
+    return soundTextLines(bytes, size, [](const u8*, const u8*) { return true; });
+}
+
 // ---- JPEG --------------------------------------------------------------------
-// Marker segments: FF D8 first, FF D9 last, each segment between with a
-// two-byte length, and the coded data after each scan header running to the
-// next marker. The engine's reader, given a file without its end marker,
-// reads on past its buffer (and crashes when only the end marker is gone);
-// given a huge frame size it tries to allocate the whole picture.
+// The engine's reader hands libjpeg the file's bytes and, should the decoder
+// want more, claims there are more without giving any: it reads on past its
+// buffer. Given a huge frame it tries to allocate the whole picture. So the
+// whole image is decoded here first, by libjpeg-turbo, and the file is sound
+// only if that ends at the end marker without one complaint: a file cut
+// short, coded data that does not decode, a frame of a size no driver takes.
+// Bytes after the end marker are never read, by either.
 
-static constexpr u8 MARKER = 0xFF;
-static constexpr u8 START_OF_IMAGE = 0xD8;
-static constexpr u8 END_OF_IMAGE = 0xD9;
-static constexpr u8 START_OF_SCAN = 0xDA;
-static constexpr u8 FIRST_RESTART = 0xD0;
-static constexpr u8 LAST_RESTART = 0xD7;
-static constexpr u8 TEMPORARY = 0x01;
-static constexpr u8 FIRST_FRAME = 0xC0;
-static constexpr u8 LAST_FRAME = 0xCF;
-static constexpr u8 HUFFMAN_TABLES = 0xC4;
-static constexpr u8 EXTENSION = 0xC8;
-static constexpr u8 ARITHMETIC_TABLES = 0xCC;
 // No driver takes a texture wider or taller than this.
-static constexpr u32 MAX_TEXTURE_SIDE_PIXELS = 8192;
-
-static bool isFrameHeader(u8 marker)
-{
-    return marker >= FIRST_FRAME && marker <= LAST_FRAME && marker != HUFFMAN_TABLES &&
-           marker != EXTENSION && marker != ARITHMETIC_TABLES;
-}
-
-// Offset of the marker that ends the coded data starting at `at` (size if none).
-static size_t endOfCodedData(const u8* bytes, size_t at, size_t size)
-{
-    for (; at + 1 < size; ++at) {
-        if (bytes[at] != MARKER)
-            continue;
-        const u8 next = bytes[at + 1];
-        // A stuffed zero, a restart marker or fill bytes belong to the data.
-        if (next == 0 || next == MARKER || (next >= FIRST_RESTART && next <= LAST_RESTART))
-            continue;
-        return at;
-    }
-    return size;
-}
+static constexpr int MAX_TEXTURE_SIDE_PIXELS = 8192;
+// Every coded block is decoded whatever the scale, so an eighth of the size
+// finds the same damage with a buffer 64 times smaller.
+static const tjscalingfactor CHECK_SCALE = {1, 8};
+static constexpr int RGB_BYTES = 3;
 
 static bool soundJpegBytes(const u8* bytes, size_t size)
 {
-    if (size < 4 || bytes[0] != MARKER || bytes[1] != START_OF_IMAGE || bytes[size - 2] != MARKER ||
-        bytes[size - 1] != END_OF_IMAGE)
+    tjhandle decoder = tjInitDecompress();
+    if (!decoder)
         return false;
-    bool frame = false;
-    size_t at = 2;
-    for (;;) {
-        if (at + 2 > size || bytes[at] != MARKER)
-            return false;
-        while (at + 2 <= size && bytes[at + 1] == MARKER)
-            ++at; // fill bytes before a marker
-        if (at + 2 > size)
-            return false;
-        const u8 marker = bytes[at + 1];
-        at += 2;
-        if (marker == END_OF_IMAGE)
-            return frame && at == size;
-        if (marker == TEMPORARY || (marker >= FIRST_RESTART && marker <= LAST_RESTART))
-            continue;
-        if (marker == START_OF_IMAGE || at + 2 > size)
-            return false;
-        const size_t length = static_cast<size_t>(bytes[at]) << 8 | bytes[at + 1];
-        if (length < 2 || length > size - at)
-            return false;
-        if (isFrameHeader(marker)) {
-            // Precision, height, width.
-            if (length < 8)
-                return false;
-            const u32 height = static_cast<u32>(bytes[at + 3]) << 8 | bytes[at + 4];
-            const u32 width = static_cast<u32>(bytes[at + 5]) << 8 | bytes[at + 6];
-            if (width == 0 || height == 0 || width > MAX_TEXTURE_SIDE_PIXELS || height > MAX_TEXTURE_SIDE_PIXELS)
-                return false;
-            frame = true;
-        }
-        at += length;
-        if (marker == START_OF_SCAN) {
-            if (!frame)
-                return false;
-            at = endOfCodedData(bytes, at, size);
-        }
+    const unsigned char* jpeg = bytes;
+    const unsigned long jpegSize = static_cast<unsigned long>(size);
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    bool sound = tjDecompressHeader3(decoder, jpeg, jpegSize, &width, &height, &subsampling, &colourspace) == 0 &&
+                 width > 0 && height > 0 && width <= MAX_TEXTURE_SIDE_PIXELS && height <= MAX_TEXTURE_SIDE_PIXELS;
+    if (sound) {
+        const int checkWidth = TJSCALED(width, CHECK_SCALE);
+        const int checkHeight = TJSCALED(height, CHECK_SCALE);
+        std::vector<u8> pixels(static_cast<size_t>(checkWidth) * checkHeight * RGB_BYTES);
+        sound = tjDecompress2(decoder, jpeg, jpegSize, pixels.data(), checkWidth, 0, checkHeight, TJPF_RGB,
+                              TJFLAG_STOPONWARNING) == 0;
     }
+    tjDestroy(decoder);
+    return sound;
 }
 
 // ---- Files ---------------------------------------------------------------------
@@ -456,34 +425,91 @@ static bool endsWith(const char* text, const char* tail)
     return textLength >= tailLength && strcmp(text + textLength - tailLength, tail) == 0;
 }
 
+bool readRegularFile(const char* path, size_t limit, std::vector<u8>& bytes, bool* more)
+{
+    bytes.clear();
+    if (more)
+        *more = false;
+    struct stat status;
+    // Looked at before it is opened: opening a pipe waits for a writer, and
+    // opening a device may do something of its own.
+    if (!path || stat(path, &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const int file = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    // Looked at again: it may have been swapped between the two.
+    bool read = fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+    if (read) {
+        // One byte past the limit tells whether there is more. The size the
+        // file claims is only a first guess: it may be growing.
+        const size_t want = limit + 1;
+        const size_t claimed = static_cast<size_t>(status.st_size);
+        bytes.resize(claimed < want ? claimed + 1 : want);
+        size_t got = 0;
+        for (;;) {
+            if (got == bytes.size()) {
+                if (bytes.size() == want)
+                    break;
+                bytes.resize(bytes.size() * 2 < want ? bytes.size() * 2 : want);
+            }
+            const ssize_t n = ::read(file, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                read = false;
+            if (n <= 0)
+                break;
+            got += static_cast<size_t>(n);
+        }
+        if (more)
+            *more = got > limit;
+        bytes.resize(got > limit ? limit : got);
+    }
+    close(file);
+    if (!read)
+        bytes.clear();
+    return read;
+}
+
+bool judgedAssetKind(const char* path)
+{
+    return path && (endsWith(path, ".3ds") || endsWith(path, ".obj") || endsWith(path, ".mtl") ||
+                    endsWith(path, ".jpg"));
+}
+
+bool soundAssetBytes(const char* path, const u8* bytes, size_t size)
+{
+    if (!path || !bytes || size == 0)
+        return false;
+    if (endsWith(path, ".3ds"))
+        return sound3dsBytes(bytes, size);
+    if (endsWith(path, ".obj"))
+        return soundObjBytes(bytes, size);
+    if (endsWith(path, ".mtl"))
+        return soundMtlBytes(bytes, size);
+    if (endsWith(path, ".jpg"))
+        return soundJpegBytes(bytes, size);
+    return false;
+}
+
+bool readSoundAsset(const char* path, std::vector<u8>& bytes)
+{
+    bool more = false;
+    if (!judgedAssetKind(path) || !readRegularFile(path, MAX_ASSET_FILE_BYTES, bytes, &more) || more ||
+        !soundAssetBytes(path, bytes.data(), bytes.size()))
+        return false;
+    // The engine's text reader copies a word up to a blank or the buffer's
+    // end, but looks at the byte first: a last word running to the end of
+    // the file is read one byte past it. A line end there changes no line.
+    const u8 last = bytes.back();
+    if ((endsWith(path, ".obj") || endsWith(path, ".mtl")) && last != '\n' && last != '\r')
+        bytes.push_back('\n');
+    return true;
+}
+
 bool soundAssetFile(const char* path)
 {
-    if (!path)
-        return false;
-    bool (*sound)(const u8*, size_t) = 0;
-    if (endsWith(path, ".3ds"))
-        sound = sound3dsBytes;
-    else if (endsWith(path, ".obj"))
-        sound = soundObjBytes;
-    else if (endsWith(path, ".jpg"))
-        sound = soundJpegBytes;
-    if (!sound)
-        return false;
-
-    FILE* file = fopen(path, "rb");
-    if (!file)
-        return false;
-    long size = -1;
-    if (fseek(file, 0, SEEK_END) == 0)
-        size = ftell(file);
-    // Read once per file at start-up (and once per status-ball texture):
-    // the verdict is kept by the caller, so play never comes back here.
     std::vector<u8> bytes;
-    bool read = size > 0 && size <= MAX_ASSET_FILE_BYTES && fseek(file, 0, SEEK_SET) == 0;
-    if (read) {
-        bytes.resize(static_cast<size_t>(size));
-        read = fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    }
-    fclose(file);
-    return read && sound(bytes.data(), bytes.size());
+    return readSoundAsset(path, bytes);
 }

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Hostile files in the real window: a material file naming a JPEG cut before
+# its end marker, a folder in place of the material file, a named pipe in
+# place of skorvane.ini and of a texture. The game starts, shows its scene
+# and ends normally when its window is closed.
+source "$(dirname "$0")/lib.sh" "$1"
+
+# A run folder whose meshes/ holds copies of the generated files.
+run_folder() {
+    local dir="$E2E_WORK/$1"
+    mkdir -p "$dir"
+    cp -r "$BUILD_DIR/meshes" "$dir/meshes"
+    echo "$dir"
+}
+
+play_and_close() { # run folder, screenshot name
+    start_game "$1"
+    local id
+    id=$(wait_window)
+    sleep 2
+    check_scene "$(screenshot "$id" "$2")"
+    close_window "$id"
+    wait_game
+    [ "$GAME_STATUS" = 0 ] || fail "$2: exit status $GAME_STATUS"
+    grep -q halting "$GAME_OUT" && fail "$2: the game halted"
+    return 0
+}
+
+start_xvfb
+
+cut=$(run_folder cut-texture)
+printf 'newmtl suit\nKd 1 1 1\nmap_Kd cut.jpg\n' >"$cut/meshes/skater.mtl"
+head -c 2000 "$BUILD_DIR/meshes/uni_h5.jpg" >"$cut/meshes/cut.jpg"
+play_and_close "$cut" hostile-cut-texture
+
+folder=$(run_folder material-folder)
+rm "$folder/meshes/skater.mtl" && mkdir "$folder/meshes/skater.mtl"
+play_and_close "$folder" hostile-material-folder
+
+pipes=$(run_folder pipes)
+mkfifo "$pipes/skorvane.ini"
+rm "$pipes/meshes/floor.jpg" && mkfifo "$pipes/meshes/floor.jpg"
+play_and_close "$pipes" hostile-pipes
+echo "PASS"
