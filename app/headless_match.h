@@ -1,9 +1,9 @@
 #pragma once
 // Whole matches on the engine's null driver with the game's own code: a new
-// game, automatic play, a fixed time step, until the final whistle.
+// game, automatic play, the window's fixed ticks, until the final whistle.
 #include "match/match_stats.h"
 
-constexpr float DEFAULT_HEADLESS_STEP = 20.0f; // ms, a 50 fps frame
+constexpr int DEFAULT_HEADLESS_STEP = 20; // ms, a 50 fps frame
 constexpr int HEADLESS_FAULT_SIZE = 160;       // characters
 
 // What a match leaves behind. The match runs in a child process, so this
@@ -19,10 +19,12 @@ struct HeadlessResult {
     double wallSeconds;
 };
 
-// Plays one match in a fresh child process seeded with `seed`, stepping every
-// tick by `step` ms. The child's console goes nowhere. Returns false when the
-// match did not end in "Game Over!" or left a fault.
-bool playHeadlessMatch(unsigned seed, float step, HeadlessResult& result);
+// Plays one match in a fresh child process seeded with `seed`, as the window
+// would with frames of `step` ms (1..99): the same 20 ms ticks whatever the
+// step, so the same match. The child's console goes nowhere. Returns false
+// when the match did not end in "Game Over!" or left a fault.
+bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result);
+
 
 // The first field of a player or the ball that is not a number, or a player
 // index out of its range, as text; null when every record is sound.

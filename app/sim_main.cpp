@@ -11,14 +11,15 @@
 #include "app/headless_match.h"
 
 static constexpr int MAX_MATCHES = 100000;
-static constexpr float LONGEST_STEP = 99.0f; // ms; the game never counts a longer frame
+static constexpr long LONGEST_STEP = 99; // ms; the game never counts a longer frame
 
 static void usage()
 {
     printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS]\n"
-           "  --seed N     random seed of the first match (default 1); match i uses N + i\n"
-           "  --matches N  how many matches to play, each in a fresh process (default 1)\n"
-           "  --step MS    time step of every tick, 1 to 99 ms (default 20)\n");
+           "  --seed N       random seed of the first match (default 1); match i uses N + i\n"
+           "  --matches N    how many matches to play, each in a fresh process (default 1)\n"
+           "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
+           "                 match runs in the same 20 ms ticks at every step\n");
 }
 
 // Whole decimal numbers only, within [lo, hi].
@@ -29,10 +30,11 @@ static bool readNumber(const char* text, long lo, long hi, long& value)
     return end != text && *end == 0 && value >= lo && value <= hi;
 }
 
-static void printReport(int index, unsigned seed, float step, const HeadlessResult& r)
+// The same for every step: only the wall time tells two steps apart.
+static void printReport(int index, unsigned seed, const HeadlessResult& r)
 {
     const MatchStats& s = r.stats;
-    printf("match %d (seed %u, step %g ms): HOU %d - %d MAD\n", index, seed, step, r.homeScore, r.awayScore);
+    printf("match %d (seed %u): HOU %d - %d MAD\n", index, seed, r.homeScore, r.awayScore);
     printf("  goals %d, misses %d, catches %d, passes %d, balls knocked loose %d, hits by the ball %d\n", s.goals,
            s.misses, s.catches, s.passes, s.knock_looses, s.hits);
     printf("  penalties %d, sent off critical %d, deaths %d, balls out of play %d, firings %d, pauses %d\n",
@@ -60,7 +62,7 @@ static void findMeshes()
 
 int main(int argc, char** argv)
 {
-    long seed = 1, matches = 1, stepMs = static_cast<long>(DEFAULT_HEADLESS_STEP);
+    long seed = 1, matches = 1, stepMs = DEFAULT_HEADLESS_STEP;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         bool ok = false;
@@ -69,7 +71,7 @@ int main(int argc, char** argv)
         else if (strcmp(argv[i], "--matches") == 0 && hasValue)
             ok = readNumber(argv[++i], 1, MAX_MATCHES, matches);
         else if (strcmp(argv[i], "--step") == 0 && hasValue)
-            ok = readNumber(argv[++i], 1, static_cast<long>(LONGEST_STEP), stepMs);
+            ok = readNumber(argv[++i], 1, LONGEST_STEP, stepMs);
         else if (strcmp(argv[i], "--help") == 0) {
             usage();
             return 0;
@@ -87,8 +89,8 @@ int main(int argc, char** argv)
     for (long m = 0; m < matches; ++m) {
         const unsigned matchSeed = static_cast<unsigned>(seed + m);
         HeadlessResult result;
-        const bool ok = playHeadlessMatch(matchSeed, static_cast<float>(stepMs), result);
-        printReport(static_cast<int>(m + 1), matchSeed, static_cast<float>(stepMs), result);
+        const bool ok = playHeadlessMatch(matchSeed, static_cast<int>(stepMs), result);
+        printReport(static_cast<int>(m + 1), matchSeed, result);
         fflush(stdout);
         sound += ok;
         wall += result.wallSeconds;

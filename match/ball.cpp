@@ -163,7 +163,7 @@ void updateBall()
         followHolder();
         return;
     }
-    moveLooseBall(averageFrameTime);
+    moveLooseBall(tickStep);
     if (!ball.live || !(ball.zt_dt - SLOW_ANGULAR_SPEED > 0))
         return;
     // Slow: from the first slow update on, it keeps its angular speed and rolls down the bank.

@@ -7,6 +7,7 @@
 
 #include "app/engine.h"
 #include "app/frame_loop.h"
+#include "app/tick_blend.h"
 #include "app/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
@@ -49,6 +50,10 @@ void clearGameRecords()
     frameCount = 0;
     averageFrameTime = 0.0f;
     lastClock = 0;
+    tickStep = static_cast<float>(TICK_MS);
+    tickTimeOwed = 0;
+    matchTickNumber = 0;
+    forgetTickState();
     freeCamera = chaseCamera = 0;
     cameraMode = 0;
     previousCameraMode = 4;
