@@ -6,6 +6,8 @@
 #include <cwchar>
 
 #include "app/engine.h"
+#include "app/recording.h"
+#include "app/replay.h"
 #include "app/tick_blend.h"
 #include "match/match_clock.h"
 #include "ui/cameras.h"
@@ -72,13 +74,24 @@ int takeDueTicks()
 void runMatchTick()
 {
     ++matchTickNumber;
+    // The recording's checks see the match as the keys before this tick left it.
+    if (recordingMatch())
+        recordBeforeTick(matchTickNumber);
+    if (replayingMatch())
+        checkBeforeTick(matchTickNumber);
     keepTickState();
     matchTick();
 }
 
 static void runDueTicks()
 {
+    // A replay gives its keys even while paused: the recorded P that resumed
+    // the match came before the next tick.
+    if (replayingMatch())
+        playReplayTo(matchTickNumber + 1);
     for (int ticks = takeDueTicks(); ticks > 0; --ticks) {
+        if (replayingMatch() && !playReplayTo(matchTickNumber + 1))
+            break;
         // A key or a message may have paused the match in this pass.
         if (paused)
             break;
@@ -90,8 +103,9 @@ void simulateAndDraw()
 {
     runDueTicks();
     // Drawn one tick behind real time, so there is always a next state to
-    // draw toward; a paused match is drawn where it stands.
-    const float fraction = paused ? 1.0f : static_cast<float>(tickTimeOwed) / TICK_MS;
+    // draw toward; a match that stands still is drawn where it stands.
+    const bool still = paused || (replayingMatch() && replayPlayedOut());
+    const float fraction = still ? 1.0f : static_cast<float>(tickTimeOwed) / TICK_MS;
     showBetweenTicks(fraction);
     // The cameras follow even while paused, so the user can look around; they
     // follow the drawn scene.

@@ -51,7 +51,8 @@ void simulateAndDraw();
 // off it; whole ticks beyond the cap are dropped. None while paused.
 int takeDueTicks();
 
-// One match tick, numbered: the tick state kept for drawing, then matchTick. The window and the headless runner both use it.
+// One match tick, numbered: the recording's checks, the tick state kept for
+// drawing, then matchTick. The window and the headless runner both use it.
 void runMatchTick();
 
 // Whole milliseconds of wall time since the program started, monotonic.

@@ -12,6 +12,9 @@
 
 #include "app/engine.h"
 #include "app/frame_loop.h"
+#include "app/message.h"
+#include "app/replay.h"
+#include "app/switches.h"
 #include "app/startup.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
@@ -179,3 +182,35 @@ bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result)
     return result.gameOver && result.fault[0] == 0;
 }
 
+// A level-1 message during a replay: "Game Over!" ends the recorded match
+// here too, and the verdict is the exit status.
+static void judgeReplayAtHalt()
+{
+    fflush(stdout);
+    std::_Exit(finishReplay());
+}
+
+int replayHeadless(const char* path)
+{
+    if (!loadReplay(path, "skorvane-sim"))
+        return 2;
+    if (!buildHeadlessGame()) {
+        fprintf(stderr, "skorvane-sim: no null-driver device\n");
+        return 2;
+    }
+    srand(replaySeed());
+    bikerSwitch = replayBikerSwitch();
+    beforeHalt = judgeReplayAtHalt;
+    // No frames here: tick after tick, each after the keys that came before it.
+    while (matchTickNumber < replayEndTick()) {
+        applyReplayedKeys(matchTickNumber + 1);
+        // The recorded match ran this tick, so it was not paused here.
+        if (paused || replayDivergedAt())
+            break;
+        runMatchTick();
+    }
+    if (!replayDivergedAt() && !paused)
+        applyReplayedKeys(replayEndTick() + 1);
+    beforeHalt = 0;
+    return finishReplay();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Whole matches on the engine's null driver with the game's own code: a new
-// game, automatic play, the window's fixed ticks, until the final whistle.
+// game, automatic play, the window's fixed ticks, until the final whistle;
+// and recorded matches played back.
 #include "match/match_stats.h"
 
 constexpr int DEFAULT_HEADLESS_STEP = 20; // ms, a 50 fps frame
@@ -25,6 +26,11 @@ struct HeadlessResult {
 // when the match did not end in "Game Over!" or left a fault.
 bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result);
 
+// Plays the recording at `path` on the null driver, in this process. Returns
+// 0 when the match ends as recorded, 1 when it diverged (the tick is said on
+// standard output), 2 when the file is no sound recording (said on standard
+// error). The game's own console lines are printed as they come.
+int replayHeadless(const char* path);
 
 // The first field of a player or the ball that is not a number, or a player
 // index out of its range, as text; null when every record is sound.

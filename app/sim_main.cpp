@@ -16,10 +16,13 @@ static constexpr long LONGEST_STEP = 99; // ms; the game never counts a longer f
 static void usage()
 {
     printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS]\n"
+           "       skorvane-sim --replay FILE\n"
            "  --seed N       random seed of the first match (default 1); match i uses N + i\n"
            "  --matches N    how many matches to play, each in a fresh process (default 1)\n"
            "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
-           "                 match runs in the same 20 ms ticks at every step\n");
+           "                 match runs in the same 20 ms ticks at every step\n"
+           "  --replay FILE  play a recorded match; exit 0 when it ends as recorded, 1 when\n"
+           "                 it diverged, 2 when FILE is no sound recording\n");
 }
 
 // Whole decimal numbers only, within [lo, hi].
@@ -63,6 +66,7 @@ static void findMeshes()
 int main(int argc, char** argv)
 {
     long seed = 1, matches = 1, stepMs = DEFAULT_HEADLESS_STEP;
+    const char* replayPath = 0;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         bool ok = false;
@@ -72,6 +76,8 @@ int main(int argc, char** argv)
             ok = readNumber(argv[++i], 1, MAX_MATCHES, matches);
         else if (strcmp(argv[i], "--step") == 0 && hasValue)
             ok = readNumber(argv[++i], 1, LONGEST_STEP, stepMs);
+        else if (strcmp(argv[i], "--replay") == 0 && hasValue && !replayPath)
+            ok = (replayPath = argv[++i]) != 0;
         else if (strcmp(argv[i], "--help") == 0) {
             usage();
             return 0;
@@ -84,6 +90,8 @@ int main(int argc, char** argv)
     }
 
     findMeshes();
+    if (replayPath)
+        return replayHeadless(replayPath);
     int sound = 0;
     double wall = 0.0;
     for (long m = 0; m < matches; ++m) {

@@ -57,6 +57,7 @@ void clearGameRecords()
     freeCamera = chaseCamera = 0;
     cameraMode = 0;
     previousCameraMode = 4;
+    viewerCameraMode = -1;
     chasePosition = irr::core::vector3df();
     selectedTeam = 'H';
     selectedPlayer = 0;

@@ -14,6 +14,7 @@ irr::scene::ICameraSceneNode* freeCamera = 0;
 irr::scene::ICameraSceneNode* chaseCamera = 0;
 int cameraMode = 0;
 int previousCameraMode = 4;
+int viewerCameraMode = -1;
 irr::core::vector3df chasePosition;
 
 static constexpr irr::f32 CAMERA_FAR_VALUE = 50000.0f; // cm
@@ -108,7 +109,7 @@ void updateCamera()
     // cursor's distance from the centre.
     if (irr::gui::ICursorControl* cursor = device ? device->getCursorControl() : 0)
         cursor->setPosition(0.5f, 0.5f);
-    const int mode = cameraMode;
+    const int mode = shownCameraMode();
     const bool entered = mode != previousCameraMode;
     switch (mode) {
     case OVERHEAD_VIEW:
@@ -161,4 +162,14 @@ static int nextCameraMode(int mode)
 void cycleCameraMode()
 {
     cameraMode = nextCameraMode(cameraMode);
+}
+
+void cycleViewerCameraMode()
+{
+    viewerCameraMode = nextCameraMode(shownCameraMode());
+}
+
+int shownCameraMode()
+{
+    return viewerCameraMode >= 0 ? viewerCameraMode : cameraMode;
 }
