@@ -13,6 +13,7 @@
 #include "app/engine.h"
 #include "app/frame_loop.h"
 #include "app/message.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/switches.h"
 #include "app/startup.h"
@@ -86,7 +87,8 @@ static bool buildHeadlessGame()
 // The child's whole life: build the game on the null driver and play until
 // "Game Over!" ends the process. Each pass stands for a drawn frame of `step`
 // ms and runs the ticks the window's loop would run after such a frame.
-[[noreturn]] static void playInChild(unsigned seed, int step, HeadlessResult* shared, int console)
+[[noreturn]] static void playInChild(unsigned seed, int step, const char* recordPath, HeadlessResult* shared,
+                                     int console)
 {
     dup2(console, STDOUT_FILENO);
     close(console);
@@ -95,7 +97,20 @@ static bool buildHeadlessGame()
         _exit(2);
     }
     srand(seed);
-    autoPlay = true;
+    if (recordPath) {
+        if (!openRecording(recordPath)) {
+            snprintf(shared->fault, sizeof shared->fault, "cannot write the recording");
+            _exit(2);
+        }
+        startRecording(seed);
+        // "Game Over!" ends the match inside a tick: the end line goes first.
+        beforeHalt = finishRecording;
+    }
+    // Automatic play as the user turns it on, so a recording holds it.
+    irr::SEvent space = {};
+    space.EventType = irr::EET_KEY_INPUT_EVENT;
+    space.KeyInput.Key = irr::KEY_SPACE;
+    gameEventReceiver.OnEvent(space);
 
     while (matchTickNumber < MAX_MATCH_TICKS) {
         tickTimeOwed += step;
@@ -122,7 +137,7 @@ static bool buildHeadlessGame()
     _exit(4);
 }
 
-bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result)
+bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const char* recordPath)
 {
     memset(&result, 0, sizeof result);
     void* memory = mmap(0, sizeof(HeadlessResult), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
@@ -146,7 +161,7 @@ bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result)
     const pid_t child = fork();
     if (child == 0) {
         close(console[0]);
-        playInChild(seed, step, shared, console[1]);
+        playInChild(seed, step, recordPath, shared, console[1]);
     }
     close(console[1]);
     char tail[64] = {0};
@@ -190,17 +205,10 @@ static void judgeReplayAtHalt()
     std::_Exit(finishReplay());
 }
 
-int replayHeadless(const char* path)
+int playReplay()
 {
-    if (!loadReplay(path, "skorvane-sim"))
-        return 2;
-    if (!buildHeadlessGame()) {
-        fprintf(stderr, "skorvane-sim: no null-driver device\n");
-        return 2;
-    }
     srand(replaySeed());
     bikerSwitch = replayBikerSwitch();
-    beforeHalt = judgeReplayAtHalt;
     // No frames here: tick after tick, each after the keys that came before it.
     while (matchTickNumber < replayEndTick()) {
         applyReplayedKeys(matchTickNumber + 1);
@@ -211,6 +219,19 @@ int replayHeadless(const char* path)
     }
     if (!replayDivergedAt() && !paused)
         applyReplayedKeys(replayEndTick() + 1);
-    beforeHalt = 0;
     return finishReplay();
+}
+
+int replayHeadless(const char* path)
+{
+    if (!loadReplay(path, "skorvane-sim"))
+        return 2;
+    if (!buildHeadlessGame()) {
+        fprintf(stderr, "skorvane-sim: no null-driver device\n");
+        return 2;
+    }
+    beforeHalt = judgeReplayAtHalt;
+    const int verdict = playReplay();
+    beforeHalt = 0;
+    return verdict;
 }

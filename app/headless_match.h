@@ -23,14 +23,18 @@ struct HeadlessResult {
 // Plays one match in a fresh child process seeded with `seed`, as the window
 // would with frames of `step` ms (1..99): the same 20 ms ticks whatever the
 // step, so the same match. The child's console goes nowhere. Returns false
-// when the match did not end in "Game Over!" or left a fault.
-bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result);
+// when the match did not end in "Game Over!" or left a fault. With a
+// `recordPath`, the match is recorded there as the window would record it.
+bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const char* recordPath = 0);
 
 // Plays the recording at `path` on the null driver, in this process. Returns
 // 0 when the match ends as recorded, 1 when it diverged (the tick is said on
 // standard output), 2 when the file is no sound recording (said on standard
 // error). The game's own console lines are printed as they come.
 int replayHeadless(const char* path);
+// The loaded recording's ticks on a game just built: its seed, keys, checks
+// and end. 0 for the same match, 1 for another.
+int playReplay();
 
 // The first field of a player or the ball that is not a number, or a player
 // index out of its range, as text; null when every record is sound.

@@ -196,6 +196,15 @@ bool replayingMatch()
     return loaded;
 }
 
+void closeReplay()
+{
+    loaded = false;
+    keyCount = checkCount = 0;
+    nextKey = nextCheck = 0;
+    divergedAt = lastMatchingCheck = 0;
+    finished = false;
+}
+
 unsigned replaySeed()
 {
     return seed;

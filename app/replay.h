@@ -10,6 +10,8 @@
 bool loadReplay(const char* path, const char* program);
 // A recording is loaded and being played.
 bool replayingMatch();
+// Puts the recording away: the keys are the user's again.
+void closeReplay();
 unsigned replaySeed();
 bool replayBikerSwitch();
 // Ticks the recorded run started; its end line was written after them.

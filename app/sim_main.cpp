@@ -15,12 +15,13 @@ static constexpr long LONGEST_STEP = 99; // ms; the game never counts a longer f
 
 static void usage()
 {
-    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS]\n"
+    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS] [--record FILE]\n"
            "       skorvane-sim --replay FILE\n"
            "  --seed N       random seed of the first match (default 1); match i uses N + i\n"
            "  --matches N    how many matches to play, each in a fresh process (default 1)\n"
            "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
            "                 match runs in the same 20 ms ticks at every step\n"
+           "  --record FILE  record the match (one only) into FILE, as the game's --record\n"
            "  --replay FILE  play a recorded match; exit 0 when it ends as recorded, 1 when\n"
            "                 it diverged, 2 when FILE is no sound recording\n");
 }
@@ -48,6 +49,18 @@ static void printReport(int index, unsigned seed, const HeadlessResult& r)
         printf("  %s\n", r.fault);
 }
 
+// The path as seen from the folder the runner was started in, which
+// findMeshes may leave: relative paths get that folder in front.
+static const char* fromStartFolder(const char* path, char (&whole)[PATH_MAX])
+{
+    char folder[PATH_MAX];
+    if (!path || path[0] == '/' || !getcwd(folder, sizeof folder))
+        return path;
+    if (snprintf(whole, sizeof whole, "%s/%s", folder, path) >= static_cast<int>(sizeof whole))
+        return path;
+    return whole;
+}
+
 // Like the game, the runner loads meshes/ from the folder it runs in; started
 // from elsewhere, it runs from its own folder, where the build puts them.
 static void findMeshes()
@@ -67,6 +80,7 @@ int main(int argc, char** argv)
 {
     long seed = 1, matches = 1, stepMs = DEFAULT_HEADLESS_STEP;
     const char* replayPath = 0;
+    const char* recordPath = 0;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         bool ok = false;
@@ -78,6 +92,8 @@ int main(int argc, char** argv)
             ok = readNumber(argv[++i], 1, LONGEST_STEP, stepMs);
         else if (strcmp(argv[i], "--replay") == 0 && hasValue && !replayPath)
             ok = (replayPath = argv[++i]) != 0;
+        else if (strcmp(argv[i], "--record") == 0 && hasValue && !recordPath)
+            ok = (recordPath = argv[++i]) != 0;
         else if (strcmp(argv[i], "--help") == 0) {
             usage();
             return 0;
@@ -89,6 +105,13 @@ int main(int argc, char** argv)
         }
     }
 
+    if (recordPath && matches != 1) {
+        fprintf(stderr, "skorvane-sim: --record takes one match\n");
+        return 2;
+    }
+    char replayWhole[PATH_MAX], recordWhole[PATH_MAX];
+    replayPath = fromStartFolder(replayPath, replayWhole);
+    recordPath = fromStartFolder(recordPath, recordWhole);
     findMeshes();
     if (replayPath)
         return replayHeadless(replayPath);
@@ -97,7 +120,7 @@ int main(int argc, char** argv)
     for (long m = 0; m < matches; ++m) {
         const unsigned matchSeed = static_cast<unsigned>(seed + m);
         HeadlessResult result;
-        const bool ok = playHeadlessMatch(matchSeed, static_cast<int>(stepMs), result);
+        const bool ok = playHeadlessMatch(matchSeed, static_cast<int>(stepMs), result, recordPath);
         printReport(static_cast<int>(m + 1), matchSeed, result);
         fflush(stdout);
         sound += ok;
