@@ -12,7 +12,11 @@
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"
+#include "match/ball.h"
+#include "match/match_clock.h"
+#include "players/player.h"
 #include "test_support.h"
+#include "ui/cameras.h"
 #include "ui/input.h"
 
 namespace {
@@ -141,6 +145,47 @@ TEST_F(ReplayTest, ARecordedMatchWithCommandsPlaysBackTheSameAndAKeyMovedByOneTi
     writeFile(reseeded);
     EXPECT_EQ(1, replay(&divergedAt));
     EXPECT_EQ(5, divergedAt);
+}
+
+TEST_F(ReplayTest, TheViewersKeysLeaveTheMatchAloneButQuitAndChangeTheirOwnView)
+{
+    writeFile("skorvane recording 1\nseed 5\nbikers 0\nk 1 86 0\nc 1 0123456789abcdef\n"
+              "end 40 fedcba9876543210\n");
+    ASSERT_TRUE(loadReplay(path.c_str(), "test"));
+    newDevice();
+    auto release = [](irr::EKEY_CODE key, bool control = false) {
+        irr::SEvent event = {};
+        event.EventType = irr::EET_KEY_INPUT_EVENT;
+        event.KeyInput.Key = key;
+        event.KeyInput.Control = control;
+        return gameEventReceiver.OnEvent(event);
+    };
+    const int pathBefore = home_players[5].path;
+    captureStdout([&] {
+        for (irr::EKEY_CODE key : {irr::KEY_KEY_B, irr::KEY_SPACE, irr::KEY_KEY_P, irr::KEY_TAB, irr::KEY_KEY_7,
+                                   irr::KEY_KEY_U, irr::KEY_KEY_C})
+            EXPECT_FALSE(release(key)) << key;
+        EXPECT_FALSE(release(irr::KEY_KEY_O, true));
+    });
+    EXPECT_FALSE(ball.live);
+    EXPECT_FALSE(autoPlay);
+    EXPECT_FALSE(paused);
+    EXPECT_EQ('H', selectedTeam);
+    EXPECT_EQ(0, selectedPlayer);
+    EXPECT_EQ(pathBefore, home_players[5].path) << "Ctrl+O sent nobody out";
+    EXPECT_FALSE(release(irr::KEY_LEFT)) << "the arrows fly the free camera";
+
+    // The recorded V drives the mode the match reads; the viewer's only the view.
+    applyReplayedKeys(1);
+    EXPECT_EQ(END_VIEW, cameraMode);
+    EXPECT_EQ(END_VIEW, shownCameraMode());
+    EXPECT_TRUE(release(irr::KEY_KEY_V));
+    EXPECT_EQ(END_VIEW, cameraMode);
+    EXPECT_EQ(BALL_CHASE, shownCameraMode());
+
+    running = true;
+    EXPECT_TRUE(release(irr::KEY_KEY_Q));
+    EXPECT_FALSE(running);
 }
 
 TEST_F(ReplayTest, DamagedOrForeignFilesAreRefusedWithWhatIsWrong)
