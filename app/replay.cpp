@@ -19,6 +19,9 @@ static constexpr long MAX_RECORDING_BYTES = 4L << 20;
 static constexpr int MAX_REPLAY_KEYS = 100000;
 static constexpr int MAX_REPLAY_CHECKS = 100000;
 static constexpr int MAX_LINE = 128; // characters
+// 55 hours of play; a longer end is no match of ours, and its replay would
+// run for hours headless.
+static constexpr long MAX_REPLAY_TICKS = 10000000L;
 
 struct ReplayKey {
     long tick;
@@ -107,7 +110,7 @@ static const char* readLine(int number, const char* line, bool& ended)
     const long lastKeyTick = keyCount ? keys[keyCount - 1].tick : 1;
     const long lastCheckTick = checkCount ? checks[checkCount - 1].tick : 0;
     if (strncmp(p, "k ", 2) == 0) {
-        if (!readNumber(p += 2, 1, LONG_MAX, a) || !readNumber(p, 0, irr::KEY_KEY_CODES_COUNT - 1, b) ||
+        if (!readNumber(p += 2, 1, MAX_REPLAY_TICKS + 1, a) || !readNumber(p, 0, irr::KEY_KEY_CODES_COUNT - 1, b) ||
             !readNumber(p, 0, 1, c) || *p)
             return "a key line needs a tick, a key code and 0 or 1 for Ctrl";
         if (a < lastKeyTick)
@@ -119,7 +122,7 @@ static const char* readLine(int number, const char* line, bool& ended)
     }
     if (strncmp(p, "c ", 2) == 0) {
         std::uint64_t digest = 0;
-        if (!readNumber(p += 2, 1, LONG_MAX, a) || !readDigest(p, digest) || *p)
+        if (!readNumber(p += 2, 1, MAX_REPLAY_TICKS, a) || !readDigest(p, digest) || *p)
             return "a check line needs a tick and 16 hexadecimal digits";
         if (a <= lastCheckTick)
             return "a check out of order";
@@ -129,7 +132,7 @@ static const char* readLine(int number, const char* line, bool& ended)
         return 0;
     }
     if (strncmp(p, "end ", 4) == 0) {
-        if (!readNumber(p += 4, 0, LONG_MAX, a) || !readDigest(p, endDigest) || *p)
+        if (!readNumber(p += 4, 0, MAX_REPLAY_TICKS, a) || !readDigest(p, endDigest) || *p)
             return "the end line needs the ticks and 16 hexadecimal digits";
         if (a < lastCheckTick || (keyCount && keys[keyCount - 1].tick > a + 1))
             return "the end comes before the last key or check";

@@ -217,6 +217,7 @@ TEST_F(ReplayTest, DamagedOrForeignFilesAreRefusedWithWhatIsWrong)
         {"skorvane recording 1\nseed 5\nbikers 0\nk 50 32 0\nend 9 0123456789abcdef\n",
          "the end comes before the last key"},
         {sound + "k 41 32 0\n", "text after the end line"},
+        {"skorvane recording 1\nseed 5\nbikers 0\nend 999999999999 0123456789abcdef\n", "line 4: the end line"},
         {"skorvane recording 1\nseed 5\nbikers 0\n" + std::string(500, 'k') + "\n", "line 4: a line far too long"},
     };
     for (const auto& d : damaged) {
