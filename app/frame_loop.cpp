@@ -6,6 +6,9 @@
 #include <cwchar>
 
 #include "app/engine.h"
+#include "app/recording.h"
+#include "app/replay.h"
+#include "app/tick_blend.h"
 #include "match/match_clock.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
@@ -17,6 +20,9 @@ irr::s32 frameTimeSum = 0;
 irr::s32 frameCount = 0;
 float averageFrameTime = 0.0f;
 irr::s32 lastClock = 0;
+float tickStep = static_cast<float>(TICK_MS);
+irr::s32 tickTimeOwed = 0;
+long matchTickNumber = 0;
 
 // Frame rate last written to the caption; -1 so the first drawn pass writes it.
 static int captionFps = -1;
@@ -30,6 +36,7 @@ void clearFrameStatistics(irr::s32 now)
     frameCount = 0;
     memset(ps_array, 0, sizeof ps_array);
     lastClock = now;
+    tickTimeOwed = 0;
 }
 
 bool countFrame(irr::s32 now)
@@ -46,20 +53,71 @@ bool countFrame(irr::s32 now)
     frameTimeSum += dt;
     frameCount += 1;
     averageFrameTime = static_cast<float>(static_cast<double>(frameTimeSum) / frameCount);
+    tickTimeOwed += dt;
     return true;
+}
+
+int takeDueTicks()
+{
+    if (paused) {
+        tickTimeOwed = 0;
+        return 0;
+    }
+    int ticks = tickTimeOwed / TICK_MS;
+    if (ticks > MAX_TICKS_PER_PASS)
+        ticks = MAX_TICKS_PER_PASS;
+    tickTimeOwed -= ticks * TICK_MS;
+    tickTimeOwed %= TICK_MS;
+    return ticks;
+}
+
+void runMatchTick()
+{
+    ++matchTickNumber;
+    // The recording's checks see the match as the keys before this tick left it.
+    if (recordingMatch())
+        recordBeforeTick(matchTickNumber);
+    if (replayingMatch())
+        checkBeforeTick(matchTickNumber);
+    keepTickState();
+    matchTick();
+}
+
+static void runDueTicks()
+{
+    // A replay gives its keys even while paused: the recorded P that resumed
+    // the match came before the next tick.
+    if (replayingMatch())
+        playReplayTo(matchTickNumber + 1);
+    for (int ticks = takeDueTicks(); ticks > 0; --ticks) {
+        if (replayingMatch() && !playReplayTo(matchTickNumber + 1))
+            break;
+        // A key or a message may have paused the match in this pass.
+        if (paused)
+            break;
+        runMatchTick();
+    }
 }
 
 void simulateAndDraw()
 {
-    if (!paused)
-        matchTick();
-    // The cameras follow even while paused, so the user can look around.
+    runDueTicks();
+    // Drawn one tick behind real time, so there is always a next state to
+    // draw toward; a match that stands still is drawn where it stands.
+    const bool still = paused || (replayingMatch() && replayPlayedOut());
+    const float fraction = still ? 1.0f : static_cast<float>(tickTimeOwed) / TICK_MS;
+    showBetweenTicks(fraction);
+    // The cameras follow even while paused, so the user can look around; they
+    // follow the drawn scene.
     updateCamera();
     driver->beginScene(true, true, BACKGROUND);
     sceneManager->drawAll();
     // After the 3D scene, so the HUD lies on top.
     updateHud();
     driver->endScene();
+    // The node positions are the match's own: back to the last tick before
+    // the keys and the next tick read them.
+    restoreTickState();
     updateCaption();
 }
 

@@ -12,17 +12,19 @@
 
 #include "app/engine.h"
 #include "app/frame_loop.h"
+#include "app/message.h"
+#include "app/recording.h"
+#include "app/replay.h"
+#include "app/switches.h"
 #include "app/startup.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"
 #include "ui/input.h"
 
-// A game second lasts as many ticks as the step has milliseconds, so three
-// periods of 20 minutes take 3600 x step ticks, plus the dead spells between
-// firings. Anything far beyond that is a stuck match.
-static constexpr long MAX_TICKS_PER_STEP_MS = 20000L;
-static constexpr long MAX_DEAD_SPELL_TICKS = 1000000L;
+// Three periods of 20 game minutes take 72000 ticks, plus the dead spells
+// between firings. Anything far beyond that is a stuck match.
+static constexpr long MAX_MATCH_TICKS = 1000000L;
 
 static char faultText[HEADLESS_FAULT_SIZE];
 
@@ -68,51 +70,74 @@ const char* findUnsoundRecord()
     return 0;
 }
 
-// The child's whole life: build the game on the null driver and play until
-// "Game Over!" ends the process.
-[[noreturn]] static void playInChild(unsigned seed, float step, HeadlessResult* shared, int console)
+// The game's null-driver device with the game built on it, or null.
+static bool buildHeadlessGame()
 {
-    dup2(console, STDOUT_FILENO);
-    close(console);
     irr::SIrrlichtCreationParameters params;
     params.DriverType = irr::video::EDT_NULL;
     params.LoggingLevel = irr::ELL_NONE;
     irr::IrrlichtDevice* engine = irr::createDeviceEx(params);
-    if (!engine) {
+    if (!engine)
+        return false;
+    useDevice(engine);
+    buildGame();
+    return true;
+}
+
+// The child's whole life: build the game on the null driver and play until
+// "Game Over!" ends the process. Each pass stands for a drawn frame of `step`
+// ms and runs the ticks the window's loop would run after such a frame.
+[[noreturn]] static void playInChild(unsigned seed, int step, const char* recordPath, HeadlessResult* shared,
+                                     int console)
+{
+    dup2(console, STDOUT_FILENO);
+    close(console);
+    if (!buildHeadlessGame()) {
         snprintf(shared->fault, sizeof shared->fault, "no null-driver device");
         _exit(2);
     }
-    useDevice(engine);
-    buildGame();
     srand(seed);
-    autoPlay = true;
-    // Every tick is a counted frame of exactly `step` ms.
-    frameTimeSum = static_cast<irr::s32>(step);
-    frameCount = 1;
-    averageFrameTime = step;
-
-    const long maxTicks = MAX_TICKS_PER_STEP_MS * static_cast<long>(step) + MAX_DEAD_SPELL_TICKS;
-    for (long tick = 1; tick <= maxTicks; ++tick) {
-        // Recorded before the tick: the tick that ends the match never returns.
-        shared->ticks = tick;
-        matchTick();
-        if (paused) {
-            ++shared->pauses;
-            paused = false;
+    if (recordPath) {
+        if (!openRecording(recordPath)) {
+            snprintf(shared->fault, sizeof shared->fault, "cannot write the recording");
+            _exit(2);
         }
-        shared->stats = matchStats;
-        shared->homeScore = matchClock.home_score;
-        shared->awayScore = matchClock.away_score;
-        if (const char* fault = findUnsoundRecord()) {
-            snprintf(shared->fault, sizeof shared->fault, "tick %ld: %s", tick, fault);
-            _exit(3);
+        startRecording(seed);
+        // "Game Over!" ends the match inside a tick: the end line goes first.
+        beforeHalt = finishRecording;
+    }
+    // Automatic play as the user turns it on, so a recording holds it.
+    irr::SEvent space = {};
+    space.EventType = irr::EET_KEY_INPUT_EVENT;
+    space.KeyInput.Key = irr::KEY_SPACE;
+    gameEventReceiver.OnEvent(space);
+
+    while (matchTickNumber < MAX_MATCH_TICKS) {
+        tickTimeOwed += step;
+        for (int ticks = takeDueTicks(); ticks > 0; --ticks) {
+            // Recorded before the tick: the tick that ends the match never returns.
+            shared->ticks = matchTickNumber + 1;
+            runMatchTick();
+            // Resumed before the next tick, as the user would: the same ticks
+            // follow whatever the frame time.
+            if (paused) {
+                ++shared->pauses;
+                paused = false;
+            }
+            shared->stats = matchStats;
+            shared->homeScore = matchClock.home_score;
+            shared->awayScore = matchClock.away_score;
+            if (const char* fault = findUnsoundRecord()) {
+                snprintf(shared->fault, sizeof shared->fault, "tick %ld: %s", matchTickNumber, fault);
+                _exit(3);
+            }
         }
     }
-    snprintf(shared->fault, sizeof shared->fault, "no final whistle after %ld ticks", maxTicks);
+    snprintf(shared->fault, sizeof shared->fault, "no final whistle after %ld ticks", MAX_MATCH_TICKS);
     _exit(4);
 }
 
-bool playHeadlessMatch(unsigned seed, float step, HeadlessResult& result)
+bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const char* recordPath)
 {
     memset(&result, 0, sizeof result);
     void* memory = mmap(0, sizeof(HeadlessResult), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
@@ -136,7 +161,7 @@ bool playHeadlessMatch(unsigned seed, float step, HeadlessResult& result)
     const pid_t child = fork();
     if (child == 0) {
         close(console[0]);
-        playInChild(seed, step, shared, console[1]);
+        playInChild(seed, step, recordPath, shared, console[1]);
     }
     close(console[1]);
     char tail[64] = {0};
@@ -170,4 +195,43 @@ bool playHeadlessMatch(unsigned seed, float step, HeadlessResult& result)
         snprintf(result.fault, sizeof result.fault, "the match ended otherwise (status %d, last words \"%s\")",
                  status, tail);
     return result.gameOver && result.fault[0] == 0;
+}
+
+// A level-1 message during a replay: "Game Over!" ends the recorded match
+// here too, and the verdict is the exit status.
+static void judgeReplayAtHalt()
+{
+    fflush(stdout);
+    std::_Exit(finishReplay());
+}
+
+int playReplay()
+{
+    srand(replaySeed());
+    bikerSwitch = replayBikerSwitch();
+    // No frames here: tick after tick, each after the keys that came before it.
+    while (matchTickNumber < replayEndTick()) {
+        applyReplayedKeys(matchTickNumber + 1);
+        // The recorded match ran this tick, so it was not paused here.
+        if (paused || replayDivergedAt())
+            break;
+        runMatchTick();
+    }
+    if (!replayDivergedAt() && !paused)
+        applyReplayedKeys(replayEndTick() + 1);
+    return finishReplay();
+}
+
+int replayHeadless(const char* path)
+{
+    if (!loadReplay(path, "skorvane-sim"))
+        return 2;
+    if (!buildHeadlessGame()) {
+        fprintf(stderr, "skorvane-sim: no null-driver device\n");
+        return 2;
+    }
+    beforeHalt = judgeReplayAtHalt;
+    const int verdict = playReplay();
+    beforeHalt = 0;
+    return verdict;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Whole matches on the engine's null driver with the game's own code: a new
-// game, automatic play, a fixed time step, until the final whistle.
+// game, automatic play, the window's fixed ticks, until the final whistle;
+// and recorded matches played back.
 #include "match/match_stats.h"
 
-constexpr float DEFAULT_HEADLESS_STEP = 20.0f; // ms, a 50 fps frame
+constexpr int DEFAULT_HEADLESS_STEP = 20; // ms, a 50 fps frame
 constexpr int HEADLESS_FAULT_SIZE = 160;       // characters
 
 // What a match leaves behind. The match runs in a child process, so this
@@ -19,10 +20,21 @@ struct HeadlessResult {
     double wallSeconds;
 };
 
-// Plays one match in a fresh child process seeded with `seed`, stepping every
-// tick by `step` ms. The child's console goes nowhere. Returns false when the
-// match did not end in "Game Over!" or left a fault.
-bool playHeadlessMatch(unsigned seed, float step, HeadlessResult& result);
+// Plays one match in a fresh child process seeded with `seed`, as the window
+// would with frames of `step` ms (1..99): the same 20 ms ticks whatever the
+// step, so the same match. The child's console goes nowhere. Returns false
+// when the match did not end in "Game Over!" or left a fault. With a
+// `recordPath`, the match is recorded there as the window would record it.
+bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const char* recordPath = 0);
+
+// Plays the recording at `path` on the null driver, in this process. Returns
+// 0 when the match ends as recorded, 1 when it diverged (the tick is said on
+// standard output), 2 when the file is no sound recording (said on standard
+// error). The game's own console lines are printed as they come.
+int replayHeadless(const char* path);
+// The loaded recording's ticks on a game just built: its seed, keys, checks
+// and end. 0 for the same match, 1 for another.
+int playReplay();
 
 // The first field of a player or the ball that is not a number, or a player
 // index out of its range, as text; null when every record is sound.

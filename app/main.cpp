@@ -1,16 +1,44 @@
 // Skorvane: a violent team sport on a banked indoor track.
+#include <ctime>
+
 #include "app/engine.h"
 #include "app/frame_loop.h"
+#include "app/message.h"
 #include "app/options.h"
+#include "app/recording.h"
+#include "app/replay.h"
 #include "app/startup.h"
+#include "app/switches.h"
+
+// At the end of the run, however it ends: the recording gets its final
+// digest, and a replay that has played out gives its verdict (one stopped
+// early by Q has nothing to judge).
+static void endMatchRecords()
+{
+    finishRecording();
+    if (replayingMatch() && matchTickNumber >= replayEndTick())
+        finishReplay();
+}
 
 int main(int argc, char** argv)
 {
     const int status = readGameOptions(argc, argv);
     if (status >= 0)
         return status;
-    startUp();
+    // A file that cannot be used stops the game before its window opens.
+    if (gameOptions.replayPath && !loadReplay(gameOptions.replayPath, "skorvane"))
+        return BAD_OPTIONS_STATUS;
+    if (gameOptions.recordPath && !openRecording(gameOptions.recordPath))
+        return BAD_OPTIONS_STATUS;
+    const unsigned seed = replayingMatch() ? replaySeed() : static_cast<unsigned>(time(0));
+    startUp(seed);
+    // The switch moves every body: the replay plays with the recording's.
+    if (replayingMatch())
+        bikerSwitch = replayBikerSwitch();
+    startRecording(seed);
+    beforeHalt = endMatchRecords;
     runFrameLoop();
+    endMatchRecords();
     printFrameStatistics();
     // The engine's nodes, meshes and textures go with the device.
     device->drop();

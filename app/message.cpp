@@ -5,11 +5,18 @@
 
 #include "app/frame_loop.h"
 
+void (*beforeHalt)() = 0;
+
 void reportMessage(irr::u8 level, const char* text)
 {
     if (text)
         printf("%s\n", text);
     if (level == MESSAGE_HALT) {
+        if (beforeHalt) {
+            void (*last)() = beforeHalt;
+            beforeHalt = 0; // a fault inside it must not call it again
+            last();
+        }
         printf("halting");
         // _Exit skips static destructors: the engine may be half built when a
         // fault stops us, so nothing of it is torn down. The console keeps the text.

@@ -8,7 +8,10 @@ GameOptions gameOptions;
 void printGameOptions()
 {
     printf("usage: skorvane [options]\n"
-           "  --help              list these options and exit\n");
+           "  --help              list these options and exit\n"
+           "  --record FILE       record the match into FILE, to be replayed\n"
+           "  --replay FILE       play back the match recorded in FILE (Q, V, the mouse\n"
+           "                      and the arrows still work)\n");
 }
 
 int readGameOptions(int argc, const char* const* argv)
@@ -18,6 +21,18 @@ int readGameOptions(int argc, const char* const* argv)
         const char* option = argv[i];
         if (strcmp(option, "--help") == 0) {
             options.help = true;
+        } else if (strcmp(option, "--record") == 0 || strcmp(option, "--replay") == 0) {
+            // One match, one file: recording a replay would only copy it.
+            if (i + 1 == argc || options.recordPath || options.replayPath) {
+                fprintf(stderr, "skorvane: %s needs a file, and takes only one of --record and --replay\n",
+                        option);
+                return BAD_OPTIONS_STATUS;
+            }
+            const char* path = argv[++i];
+            if (strcmp(option, "--record") == 0)
+                options.recordPath = path;
+            else
+                options.replayPath = path;
         } else {
             fprintf(stderr, "skorvane: unknown option '%s' (--help lists the options)\n", option);
             return BAD_OPTIONS_STATUS;

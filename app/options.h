@@ -4,6 +4,8 @@
 
 struct GameOptions {
     bool help = false; // --help: the options were listed, the game does not start
+    const char* recordPath = 0; // --record FILE: the match is recorded into FILE
+    const char* replayPath = 0; // --replay FILE: the recording in FILE is played back
 };
 
 // Set by readGameOptions before start-up; never changed afterwards.

@@ -11,7 +11,7 @@
 #include "app/headless_match.h"
 
 static constexpr long MAX_MATCHES = 100000;
-static constexpr float LONGEST_STEP = 99.0f; // ms; the game never counts a longer frame
+static constexpr long LONGEST_STEP = 99; // ms; the game never counts a longer frame
 // The C library takes a seed of 0 as 1, so seed 0 is played with the one
 // seed the option does not take, and every seed a user can give plays a
 // match of its own. Seeds 1 and up are handed to the generator as they are.
@@ -20,10 +20,15 @@ static constexpr unsigned SEED_ZERO_PLAYED_AS = 4294967295U;
 
 static void usage()
 {
-    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS]\n"
-           "  --seed N     random seed of the first match, 0 to %lu (default 1); match i uses N + i\n"
-           "  --matches N  how many matches to play, each in a fresh process, 1 to %ld (default 1)\n"
-           "  --step MS    time step of every tick, 1 to 99 ms (default 20)\n",
+    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS] [--record FILE]\n"
+           "       skorvane-sim --replay FILE\n"
+           "  --seed N       random seed of the first match, 0 to %lu (default 1); match i uses N + i\n"
+           "  --matches N    how many matches to play, each in a fresh process, 1 to %ld (default 1)\n"
+           "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
+           "                 match runs in the same 20 ms ticks at every step\n"
+           "  --record FILE  record the match (one only) into FILE, as the game's --record\n"
+           "  --replay FILE  play a recorded match; exit 0 when it ends as recorded, 1 when\n"
+           "                 it diverged, 2 when FILE is no sound recording\n",
            LAST_SEED, MAX_MATCHES);
 }
 
@@ -60,10 +65,11 @@ static int refuse(const char* text)
     return 2;
 }
 
-static void printReport(int index, unsigned seed, float step, const HeadlessResult& r)
+// The same for every step: only the wall time tells two steps apart.
+static void printReport(int index, unsigned seed, const HeadlessResult& r)
 {
     const MatchStats& s = r.stats;
-    printf("match %d (seed %u, step %g ms): HOU %d - %d MAD\n", index, seed, step, r.homeScore, r.awayScore);
+    printf("match %d (seed %u): HOU %d - %d MAD\n", index, seed, r.homeScore, r.awayScore);
     printf("  goals %d, misses %d, catches %d, passes %d, balls knocked loose %d, hits by the ball %d\n", s.goals,
            s.misses, s.catches, s.passes, s.knock_looses, s.hits);
     printf("  penalties %d, sent off critical %d, deaths %d, balls out of play %d, firings %d, pauses %d\n",
@@ -72,6 +78,18 @@ static void printReport(int index, unsigned seed, float step, const HeadlessResu
            r.gameOver ? "ended: Game Over!" : "FAULT:");
     if (r.fault[0])
         printf("  %s\n", r.fault);
+}
+
+// The path as seen from the folder the runner was started in, which
+// findMeshes may leave: relative paths get that folder in front.
+static const char* fromStartFolder(const char* path, char (&whole)[PATH_MAX])
+{
+    char folder[PATH_MAX];
+    if (!path || path[0] == '/' || !getcwd(folder, sizeof folder))
+        return path;
+    if (snprintf(whole, sizeof whole, "%s/%s", folder, path) >= static_cast<int>(sizeof whole))
+        return path;
+    return whole;
 }
 
 // Like the game, the runner loads meshes/ from the folder it runs in; started
@@ -89,6 +107,12 @@ static void findMeshes()
         fprintf(stderr, "skorvane-sim: cannot run from the program's folder\n");
 }
 
+// A file option: given at most once, with a value.
+struct PathOption {
+    const char* name;
+    const char* value;
+};
+
 int main(int argc, char** argv)
 {
     NumberOption options[] = {
@@ -99,11 +123,30 @@ int main(int argc, char** argv)
     NumberOption& seedOption = options[0];
     NumberOption& matchesOption = options[1];
     NumberOption& stepOption = options[2];
+    PathOption paths[] = {{"--record", 0}, {"--replay", 0}};
+    const char*& recordPath = paths[0].value;
+    const char*& replayPath = paths[1].value;
     char message[256];
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--help") == 0) {
             usage();
             return 0;
+        }
+        PathOption* path = 0;
+        for (PathOption& o : paths)
+            if (strcmp(argv[i], o.name) == 0)
+                path = &o;
+        if (path) {
+            if (path->value) {
+                snprintf(message, sizeof message, "%s given twice", path->name);
+                return refuse(message);
+            }
+            if (i + 1 == argc || !argv[i + 1][0]) {
+                snprintf(message, sizeof message, "%s takes the name of a file", path->name);
+                return refuse(message);
+            }
+            path->value = argv[++i];
+            continue;
         }
         NumberOption* option = 0;
         for (NumberOption& o : options)
@@ -127,23 +170,30 @@ int main(int argc, char** argv)
     }
     const unsigned long seed = seedOption.value;
     const long matches = static_cast<long>(matchesOption.value);
-    const long stepMs = static_cast<long>(stepOption.value);
+    const int stepMs = static_cast<int>(stepOption.value);
     // Match i plays seed + i, which must not run past the last seed.
     if (static_cast<unsigned long>(matches - 1) > LAST_SEED - seed) {
         snprintf(message, sizeof message, "--seed %lu with --matches %ld runs past the last seed: seeds go from 0 to %lu",
                  seed, matches, LAST_SEED);
         return refuse(message);
     }
+    if (recordPath && matches != 1)
+        return refuse("--record takes one match");
 
+    char replayWhole[PATH_MAX], recordWhole[PATH_MAX];
+    replayPath = fromStartFolder(replayPath, replayWhole);
+    recordPath = fromStartFolder(recordPath, recordWhole);
     findMeshes();
+    if (replayPath)
+        return replayHeadless(replayPath);
     int sound = 0;
     double wall = 0.0;
     for (long m = 0; m < matches; ++m) {
         const unsigned matchSeed = static_cast<unsigned>(seed + static_cast<unsigned long>(m));
         HeadlessResult result;
-        const bool ok = playHeadlessMatch(matchSeed == 0 ? SEED_ZERO_PLAYED_AS : matchSeed,
-                                          static_cast<float>(stepMs), result);
-        printReport(static_cast<int>(m + 1), matchSeed, static_cast<float>(stepMs), result);
+        const bool ok = playHeadlessMatch(matchSeed == 0 ? SEED_ZERO_PLAYED_AS : matchSeed, stepMs, result,
+                                          recordPath);
+        printReport(static_cast<int>(m + 1), matchSeed, result);
         fflush(stdout);
         sound += ok;
         wall += result.wallSeconds;

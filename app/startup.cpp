@@ -1,7 +1,6 @@
 #include "app/startup.h"
 
 #include <cstdlib>
-#include <ctime>
 
 #include "app/engine.h"
 #include "app/frame_loop.h"
@@ -24,9 +23,9 @@ irr::scene::ISceneManager* sceneManager = 0;
 static const irr::core::dimension2d<irr::u32> WINDOW_SIZE(640, 480);
 static constexpr irr::u32 WINDOW_BITS = 16;
 
-void startUp()
+void startUp(unsigned seed)
 {
-    srand(static_cast<unsigned>(time(0)));
+    srand(seed);
 
     device = irr::createDevice(irr::video::EDT_OPENGL, WINDOW_SIZE, WINDOW_BITS,
                                false /*fullscreen*/, false /*stencil*/, false /*vsync*/,

@@ -3,9 +3,10 @@
 // the first new game and cleared frame statistics, in that order.
 #include <irrlicht.h>
 
-// Seeds the random generator, opens the game's window and builds the game.
-// Halts with "Cannot create graphics driver!" when no window can be opened.
-void startUp();
+// Seeds the random generator with `seed` (the calendar time, or a
+// recording's seed), opens the game's window and builds the game. Halts with
+// "Cannot create graphics driver!" when no window can be opened.
+void startUp(unsigned seed);
 
 // Makes `engine` the game's device, taking its video driver and scene manager.
 void useDevice(irr::IrrlichtDevice* engine);

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr float STEP = 20.0f;          // ms, a 50 fps frame
 constexpr int TICKS_PER_BATCH = 1000;  // 20 s of play from the same start
 
 // Everything a tick changes, so each batch starts from the same moment of play.
@@ -83,9 +82,6 @@ bool setUpMatch()
     useDevice(engine);
     buildGame();
     autoPlay = true;
-    frameTimeSum = static_cast<irr::s32>(STEP);
-    frameCount = 1;
-    averageFrameTime = STEP;
     for (int i = 0; i < 2 * TEAM_SIZE; ++i) {
         Player& p = (i % 2 == 0) ? home_players[i / 2] : away_players[i / 2];
         const float theta = TWO_PI_F * static_cast<float>(i) / (2 * TEAM_SIZE);

@@ -168,11 +168,11 @@ static void impactScan()
 void updateBall()
 {
     if (ball.holder) {
-        followHolder(averageFrameTime);
+        followHolder(tickStep);
         return;
     }
     ball.held_ms = 0;
-    moveLooseBall(averageFrameTime);
+    moveLooseBall(tickStep);
     if (!ball.live || !(ball.zt_dt - SLOW_ANGULAR_SPEED > 0))
         return;
     // Slow: from the first slow update on, it keeps its angular speed and rolls down the bank.

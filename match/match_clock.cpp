@@ -122,7 +122,7 @@ void MatchClock::printClockLine() const
 
 int ticksPerGameSecond(float stepMs)
 {
-    // Also before the first counted frame, when the average is not a number.
+    // A step under a millisecond, or one that is not a number, still gives a second of one tick.
     if (!(stepMs > 1.0f))
         return 1;
     return static_cast<int>(ceilf(stepMs));

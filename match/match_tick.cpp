@@ -22,12 +22,12 @@ static constexpr int PERIOD_MINUTES = 20;
 static constexpr int NEW_GAME_MINUTES = 60; // shown until the first firing
 static const irr::core::vector3df CHASE_START(500.0f, 500.0f, 500.0f); // cm
 
-// One game second lasts as many ticks as the average frame lasts milliseconds,
-// so the clock keeps to wall time whatever the frame rate.
+// One game second lasts as many ticks as a tick lasts milliseconds: the same
+// 20 ticks on every machine, whatever the frame rate.
 static bool gameSecondDue()
 {
     ++clockTickCounter;
-    if (clockTickCounter < ticksPerGameSecond(static_cast<float>(frameTimeSum) / static_cast<float>(frameCount)))
+    if (clockTickCounter < ticksPerGameSecond(static_cast<float>(TICK_MS)))
         return false;
     clockTickCounter = 0;
     return true;

@@ -241,7 +241,7 @@ static bool integrate(Player& player, vector3df& p, float dt)
 
 void advance_player(Player& player, vector3df p)
 {
-    const float dt = averageFrameTime;
+    const float dt = tickStep;
     const float energyBefore = player.total_energy();
     if (!integrate(player, p, dt))
         reportMessage(MESSAGE_HALT, "\nWarning! Unhandled path state!\n");
@@ -250,7 +250,7 @@ void advance_player(Player& player, vector3df p)
     const vector3df next(cosf(player.theta) * player.r, player.height, sinf(player.theta) * player.r);
 
     const float energyChange = player.total_energy() - energyBefore;
-    // A zero step (before the first counted frame) has no power to speak of.
+    // A zero step (time stopped by a test) has no power to speak of.
     player.power = dt > 0.0f ? energyChange / dt : 0.0f;
     if (energyChange > 0.0f)
         player.exertion += energyChange;

@@ -32,12 +32,10 @@ protected:
         newGame();
     }
 
-    // A fixed frame time of `ms`: the average, and the clock's pace with it.
+    // The time step of every tick, in ms: 0 stops everything in its place.
     static void setTimeStep(int ms)
     {
-        frameTimeSum = ms;
-        frameCount = 1;
-        averageFrameTime = static_cast<float>(ms);
+        tickStep = static_cast<float>(ms);
     }
 
     // Puts a player on the track at radius r and angle theta, as a placement would.

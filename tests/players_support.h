@@ -21,10 +21,7 @@ protected:
             makeBody(home_players[number], 'H', number);
             makeBody(away_players[number], 'A', number);
         }
-        averageFrameTime = TEST_STEP;
-        // The match clock paces its second by the average frame.
-        frameTimeSum = static_cast<int>(TEST_STEP);
-        frameCount = 1;
+        tickStep = TEST_STEP;
     }
 
     void TearDown() override

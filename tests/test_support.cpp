@@ -7,6 +7,7 @@
 
 #include "app/engine.h"
 #include "app/frame_loop.h"
+#include "app/tick_blend.h"
 #include "app/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
@@ -49,9 +50,14 @@ void clearGameRecords()
     frameCount = 0;
     averageFrameTime = 0.0f;
     lastClock = 0;
+    tickStep = static_cast<float>(TICK_MS);
+    tickTimeOwed = 0;
+    matchTickNumber = 0;
+    forgetTickState();
     freeCamera = chaseCamera = 0;
     cameraMode = 0;
     previousCameraMode = 4;
+    viewerCameraMode = -1;
     chasePosition = irr::core::vector3df();
     selectedTeam = 'H';
     selectedPlayer = 0;

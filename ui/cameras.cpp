@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/engine.h"
+#include "app/tick_blend.h"
 #include "match/ball.h"
 #include "players/player.h"
 #include "ui/input.h"
@@ -13,6 +14,7 @@ irr::scene::ICameraSceneNode* freeCamera = 0;
 irr::scene::ICameraSceneNode* chaseCamera = 0;
 int cameraMode = 0;
 int previousCameraMode = 4;
+int viewerCameraMode = -1;
 irr::core::vector3df chasePosition;
 
 static constexpr irr::f32 CAMERA_FAR_VALUE = 50000.0f; // cm
@@ -69,10 +71,11 @@ static void chaseBall()
         return;
     // Behind the ball either way: loose, it runs against the players (toward
     // smaller angles); carried, it runs with them.
-    const double angle = ball.theta + (ball.holder ? -BALL_CHASE_SWING : BALL_CHASE_SWING);
-    const double radius = ball.r - BALL_CHASE_INSET;
+    const TrackPoint drawn = drawnBallPoint();
+    const double angle = drawn.theta + (ball.holder ? -BALL_CHASE_SWING : BALL_CHASE_SWING);
+    const double radius = drawn.r - BALL_CHASE_INSET;
     chasePosition.set(static_cast<irr::f32>(std::cos(angle) * radius),
-                      static_cast<irr::f32>(ball.height + BALL_CHASE_RISE),
+                      static_cast<irr::f32>(drawn.height + BALL_CHASE_RISE),
                       static_cast<irr::f32>(std::sin(angle) * radius));
     chaseCamera->setPosition(chasePosition);
     const vector3df aim = ball.node->getPosition();
@@ -89,10 +92,11 @@ static void chasePlayer()
     if (!player.node)
         return;
     // Players lap toward growing angle, so a smaller angle is behind them.
-    const double angle = player.theta - PLAYER_CHASE_LAG;
-    chasePosition.set(static_cast<irr::f32>(std::cos(angle) * player.r),
-                      static_cast<irr::f32>(player.height + PLAYER_CHASE_RISE),
-                      static_cast<irr::f32>(std::sin(angle) * player.r));
+    const TrackPoint drawn = drawnTrackPoint(player);
+    const double angle = drawn.theta - PLAYER_CHASE_LAG;
+    chasePosition.set(static_cast<irr::f32>(std::cos(angle) * drawn.r),
+                      static_cast<irr::f32>(drawn.height + PLAYER_CHASE_RISE),
+                      static_cast<irr::f32>(std::sin(angle) * drawn.r));
     chaseCamera->setPosition(chasePosition);
     const vector3df aim = player.node->getPosition();
     chaseCamera->setTarget(vector3df(aim.X, aim.Y + CHASE_AIM_RISE, aim.Z));
@@ -105,8 +109,9 @@ void updateCamera()
     // cursor's distance from the centre.
     if (irr::gui::ICursorControl* cursor = device ? device->getCursorControl() : 0)
         cursor->setPosition(0.5f, 0.5f);
-    const bool entered = cameraMode != previousCameraMode;
-    switch (cameraMode) {
+    const int mode = shownCameraMode();
+    const bool entered = mode != previousCameraMode;
+    switch (mode) {
     case OVERHEAD_VIEW:
         // Only on entry, so the user can fly the camera away from here.
         if (entered && freeCamera) {
@@ -136,24 +141,35 @@ void updateCamera()
         // No such mode: whatever camera is active stays so.
         break;
     }
-    previousCameraMode = cameraMode;
+    previousCameraMode = mode;
+}
+
+static int nextCameraMode(int mode)
+{
+    switch (mode) {
+    case END_VIEW:
+        return BALL_CHASE;
+    case BALL_CHASE:
+        return PLAYER_CHASE;
+    case PLAYER_CHASE:
+        return OVERHEAD_VIEW;
+    default:
+        // The overhead view and any stray value go on to the end view.
+        return END_VIEW;
+    }
 }
 
 void cycleCameraMode()
 {
-    switch (cameraMode) {
-    case END_VIEW:
-        cameraMode = BALL_CHASE;
-        break;
-    case BALL_CHASE:
-        cameraMode = PLAYER_CHASE;
-        break;
-    case PLAYER_CHASE:
-        cameraMode = OVERHEAD_VIEW;
-        break;
-    default:
-        // The overhead view and any stray value go on to the end view.
-        cameraMode = END_VIEW;
-        break;
-    }
+    cameraMode = nextCameraMode(cameraMode);
+}
+
+void cycleViewerCameraMode()
+{
+    viewerCameraMode = nextCameraMode(shownCameraMode());
+}
+
+int shownCameraMode()
+{
+    return viewerCameraMode >= 0 ? viewerCameraMode : cameraMode;
 }

@@ -181,7 +181,7 @@ static void drawMarkers(const Player& p)
 
 static void updateCentreReadout(const Player& p)
 {
-    switch (cameraMode) {
+    switch (shownCameraMode()) {
     case OVERHEAD_VIEW:
     case END_VIEW:
         centreReadout->setText(L"");

@@ -4,6 +4,8 @@
 
 #include "app/commentary.h"
 #include "app/frame_loop.h"
+#include "app/recording.h"
+#include "app/replay.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"
@@ -25,8 +27,17 @@ bool GameEventReceiver::OnEvent(const irr::SEvent& event)
     // Commands act once per release, so holding a key does nothing. A press
     // keeps the verdict of the last release or click: the camera then sees the
     // press of a key exactly when it saw its release.
-    if (event.EventType == irr::EET_KEY_INPUT_EVENT && !event.KeyInput.PressedDown)
-        handled = handleKey(&event);
+    if (event.EventType == irr::EET_KEY_INPUT_EVENT && !event.KeyInput.PressedDown) {
+        if (replayingMatch()) {
+            handled = handleViewerKey(&event);
+        } else {
+            handled = handleKey(&event);
+            // A key acts at once, before the next tick: that tick is its place in
+            // a recording. Q ends the run and changes nothing in the match.
+            if (handled && event.KeyInput.Key != irr::KEY_KEY_Q)
+                recordKey(event.KeyInput.Key, event.KeyInput.Control);
+        }
+    }
     if (event.EventType == irr::EET_MOUSE_INPUT_EVENT)
         handled = handleMouse(&event);
     return handled;
@@ -211,6 +222,21 @@ bool handleKey(const irr::SEvent* event)
         newGame();
         return true;
     default:
+        return false;
+    }
+}
+
+bool handleViewerKey(const irr::SEvent* event)
+{
+    switch (event->KeyInput.Key) {
+    case irr::KEY_KEY_Q:
+        running = false;
+        return true;
+    case irr::KEY_KEY_V:
+        cycleViewerCameraMode();
+        return true;
+    default:
+        // The arrows go on to the free camera; the match keys are the recording's.
         return false;
     }
 }

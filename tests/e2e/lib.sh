@@ -53,10 +53,12 @@ start_xvfb() {
     [ -n "$ready" ] || fail "Xvfb on $DISPLAY did not start"
 }
 
-# Starts the game from a run folder (default: the build folder) in the background.
+# Starts the game from a run folder (default: the build folder) in the
+# background, with the options that follow the folder.
 start_game() {
     local run_dir="${1:-$BUILD_DIR}"
-    (cd "$run_dir" && exec stdbuf -o0 "$BUILD_DIR/skorvane" >"$GAME_OUT" 2>&1) &
+    [ $# -gt 0 ] && shift
+    (cd "$run_dir" && exec stdbuf -o0 "$BUILD_DIR/skorvane" "$@" >"$GAME_OUT" 2>&1) &
     GAME_PID=$!
 }
 
@@ -104,13 +106,12 @@ wait_game() {
 # The game's average frame time in ms, from the caption's "avg:" field.
 frame_ms() { caption "$1" | sed -n 's/.* avg:\([0-9.]*\)$/\1/p'; }
 
-# Waits for about N match ticks at the game's present frame rate (one tick per
-# drawn frame), but at least MIN and at most MAX seconds (defaults 2 and 60).
+# Waits for about N match ticks (20 ms of real time each, at any frame rate),
+# but at least MIN and at most MAX seconds (defaults 2 and 60).
 wait_ticks() {
-    local id="$1" ticks="$2" min="${3:-2}" max="${4:-60}"
-    local ms; ms=$(frame_ms "$id"); ms=${ms:-50}
-    local seconds; seconds=$(awk -v t="$ticks" -v ms="$ms" -v lo="$min" -v hi="$max" \
-        'BEGIN { s = t * ms / 1000; if (s < lo) s = lo; if (s > hi) s = hi; printf "%.1f", s }')
+    local ticks="$2" min="${3:-2}" max="${4:-60}"
+    local seconds; seconds=$(awk -v t="$ticks" -v lo="$min" -v hi="$max" \
+        'BEGIN { s = t * 0.02; if (s < lo) s = lo; if (s > hi) s = hi; printf "%.1f", s }')
     sleep "$seconds"
 }
 

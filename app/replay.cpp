@@ -1,0 +1,299 @@
+#include "app/replay.h"
+
+#include <cerrno>
+#include <cinttypes>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/commentary.h"
+#include "app/frame_loop.h"
+#include "app/match_digest.h"
+#include "app/recording.h"
+#include "ui/input.h"
+
+// A whole match with a few hundred keys is a few kilobytes; anything near
+// these bounds is no recording of ours.
+static constexpr long MAX_RECORDING_BYTES = 4L << 20;
+static constexpr int MAX_REPLAY_KEYS = 100000;
+static constexpr int MAX_REPLAY_CHECKS = 100000;
+static constexpr int MAX_LINE = 128; // characters
+// 55 hours of play; a longer end is no match of ours, and its replay would
+// run for hours headless.
+static constexpr long MAX_REPLAY_TICKS = 10000000L;
+
+struct ReplayKey {
+    long tick;
+    int key;
+    bool control;
+};
+struct ReplayCheck {
+    long tick;
+    std::uint64_t digest;
+};
+
+// Filled once by loadReplay, read while the match is played back.
+static ReplayKey keys[MAX_REPLAY_KEYS];
+static ReplayCheck checks[MAX_REPLAY_CHECKS];
+static int keyCount = 0;
+static int checkCount = 0;
+static unsigned seed = 0;
+static bool bikers = false;
+static long endTick = 0;
+static std::uint64_t endDigest = 0;
+static bool loaded = false;
+
+// Progress of the playback.
+static int nextKey = 0;
+static int nextCheck = 0;
+static long divergedAt = 0;
+static long lastMatchingCheck = 0;
+static bool finished = false;
+static int verdict = 0;
+
+static char fileText[MAX_RECORDING_BYTES + 1];
+
+// Whole decimal number of a field, within [lo, hi]; `text` moves past it and one blank.
+static bool readNumber(const char*& text, long lo, long hi, long& value)
+{
+    if (*text < '0' || *text > '9')
+        return false;
+    char* end = 0;
+    errno = 0;
+    const unsigned long long v = strtoull(text, &end, 10);
+    if (errno != 0 || v > static_cast<unsigned long long>(hi) || static_cast<long long>(v) < lo)
+        return false;
+    value = static_cast<long>(v);
+    text = end;
+    if (*text == ' ')
+        ++text;
+    return true;
+}
+
+static bool readDigest(const char*& text, std::uint64_t& value)
+{
+    value = 0;
+    for (int i = 0; i < 16; ++i) {
+        const char c = text[i];
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return false;
+        value = value << 4 | static_cast<unsigned>(digit);
+    }
+    text += 16;
+    return true;
+}
+
+// One line (without its end) against what may come at this point of the
+// file; the problem in words, or null when the line is sound.
+static const char* readLine(int number, const char* line, bool& ended)
+{
+    long a = 0, b = 0, c = 0;
+    const char* p = line;
+    if (ended)
+        return "text after the end line";
+    if (number == 1)
+        return strcmp(line, RECORDING_HEADER) == 0 ? 0 : "not a Skorvane recording";
+    if (number == 2) {
+        if (strncmp(p, "seed ", 5) != 0 || !readNumber(p += 5, 0, UINT_MAX, a) || *p)
+            return "expected the seed";
+        seed = static_cast<unsigned>(a);
+        return 0;
+    }
+    if (number == 3) {
+        if (strncmp(p, "bikers ", 7) != 0 || !readNumber(p += 7, 0, 1, a) || *p)
+            return "expected the biker switch";
+        bikers = a == 1;
+        return 0;
+    }
+    const long lastKeyTick = keyCount ? keys[keyCount - 1].tick : 1;
+    const long lastCheckTick = checkCount ? checks[checkCount - 1].tick : 0;
+    if (strncmp(p, "k ", 2) == 0) {
+        if (!readNumber(p += 2, 1, MAX_REPLAY_TICKS + 1, a) || !readNumber(p, 0, irr::KEY_KEY_CODES_COUNT - 1, b) ||
+            !readNumber(p, 0, 1, c) || *p)
+            return "a key line needs a tick, a key code and 0 or 1 for Ctrl";
+        if (a < lastKeyTick)
+            return "a key out of order";
+        if (keyCount == MAX_REPLAY_KEYS)
+            return "too many keys";
+        keys[keyCount++] = ReplayKey{a, static_cast<int>(b), c == 1};
+        return 0;
+    }
+    if (strncmp(p, "c ", 2) == 0) {
+        std::uint64_t digest = 0;
+        if (!readNumber(p += 2, 1, MAX_REPLAY_TICKS, a) || !readDigest(p, digest) || *p)
+            return "a check line needs a tick and 16 hexadecimal digits";
+        if (a <= lastCheckTick)
+            return "a check out of order";
+        if (checkCount == MAX_REPLAY_CHECKS)
+            return "too many checks";
+        checks[checkCount++] = ReplayCheck{a, digest};
+        return 0;
+    }
+    if (strncmp(p, "end ", 4) == 0) {
+        if (!readNumber(p += 4, 0, MAX_REPLAY_TICKS, a) || !readDigest(p, endDigest) || *p)
+            return "the end line needs the ticks and 16 hexadecimal digits";
+        if (a < lastCheckTick || (keyCount && keys[keyCount - 1].tick > a + 1))
+            return "the end comes before the last key or check";
+        endTick = a;
+        ended = true;
+        return 0;
+    }
+    return "a line of no known kind";
+}
+
+bool loadReplay(const char* path, const char* program)
+{
+    FILE* file = fopen(path, "rb");
+    if (!file) {
+        fprintf(stderr, "%s: cannot read the recording %s: %s\n", program, path, strerror(errno));
+        return false;
+    }
+    const size_t size = fread(fileText, 1, sizeof fileText, file);
+    const bool readError = ferror(file) != 0;
+    fclose(file);
+    const char* problem = 0;
+    int number = 0;
+    bool ended = false;
+    keyCount = checkCount = 0;
+    if (readError)
+        problem = "the file cannot be read";
+    else if (size > static_cast<size_t>(MAX_RECORDING_BYTES))
+        problem = "far too long for a recording";
+    else if (memchr(fileText, 0, size))
+        problem = "not a Skorvane recording";
+    fileText[size] = 0;
+    for (char* line = fileText; !problem && *line;) {
+        char* end = strchr(line, '\n');
+        if (!end) {
+            problem = "the last line is cut short";
+            break;
+        }
+        *end = 0;
+        ++number;
+        if (end - line > MAX_LINE)
+            problem = number == 1 ? "not a Skorvane recording" : "a line far too long";
+        else
+            problem = readLine(number, line, ended);
+        line = end + 1;
+    }
+    if (!problem && !ended)
+        problem = number == 0 ? "the file is empty" : "it ends before its final digest (cut short?)";
+    if (problem) {
+        if (number > 1)
+            fprintf(stderr, "%s: %s is no sound recording: line %d: %s\n", program, path, number, problem);
+        else
+            fprintf(stderr, "%s: %s is no sound recording: %s\n", program, path, problem);
+        return false;
+    }
+    loaded = true;
+    nextKey = nextCheck = 0;
+    divergedAt = lastMatchingCheck = 0;
+    finished = false;
+    return true;
+}
+
+bool replayingMatch()
+{
+    return loaded;
+}
+
+void closeReplay()
+{
+    loaded = false;
+    keyCount = checkCount = 0;
+    nextKey = nextCheck = 0;
+    divergedAt = lastMatchingCheck = 0;
+    finished = false;
+}
+
+unsigned replaySeed()
+{
+    return seed;
+}
+
+bool replayBikerSwitch()
+{
+    return bikers;
+}
+
+long replayEndTick()
+{
+    return endTick;
+}
+
+bool replayPlayedOut()
+{
+    return finished;
+}
+
+long replayDivergedAt()
+{
+    return divergedAt;
+}
+
+void applyReplayedKeys(long tick)
+{
+    while (nextKey < keyCount && keys[nextKey].tick <= tick) {
+        irr::SEvent event = {};
+        event.EventType = irr::EET_KEY_INPUT_EVENT;
+        event.KeyInput.Key = static_cast<irr::EKEY_CODE>(keys[nextKey].key);
+        event.KeyInput.PressedDown = false;
+        event.KeyInput.Control = keys[nextKey].control;
+        handleKey(&event);
+        ++nextKey;
+    }
+}
+
+bool playReplayTo(long tick)
+{
+    if (tick <= endTick) {
+        applyReplayedKeys(tick);
+        return true;
+    }
+    if (!finished) {
+        applyReplayedKeys(endTick + 1);
+        finishReplay();
+        setCommentary("end of the recording");
+    }
+    return false;
+}
+
+static void diverge(long tick)
+{
+    if (divergedAt)
+        return;
+    divergedAt = tick;
+    printf("replay diverged at tick %ld (last matching check at tick %ld)\n", tick, lastMatchingCheck);
+    fflush(stdout);
+}
+
+void checkBeforeTick(long tick)
+{
+    while (nextCheck < checkCount && checks[nextCheck].tick < tick)
+        ++nextCheck;
+    if (nextCheck == checkCount || checks[nextCheck].tick != tick)
+        return;
+    if (matchDigest() == checks[nextCheck].digest) {
+        if (!divergedAt)
+            lastMatchingCheck = tick;
+    } else {
+        diverge(tick);
+    }
+    ++nextCheck;
+}
+
+int finishReplay()
+{
+    if (finished)
+        return verdict;
+    finished = true;
+    if (matchTickNumber != endTick || matchDigest() != endDigest)
+        diverge(matchTickNumber < endTick ? matchTickNumber : endTick);
+    verdict = divergedAt ? 1 : 0;
+    if (!divergedAt)
+        printf("replay: the same match, %ld ticks, digest %016" PRIx64 "\n", endTick, endDigest);
+    fflush(stdout);
+    return verdict;
+}

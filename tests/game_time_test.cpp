@@ -1,0 +1,183 @@
+// The match keeps game time, not frame time: the same ticks at any frame
+// rate, drawn between the last two ticks without disturbing them.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/engine.h"
+#include "app/frame_loop.h"
+#include "app/match_digest.h"
+#include "app/startup.h"
+#include "app/tick_blend.h"
+#include "match/ball.h"
+#include "match/match_clock.h"
+#include "players/player.h"
+#include "players/track.h"
+#include "players_support.h"
+#include "test_support.h"
+#include "ui/input.h"
+
+namespace {
+
+const int GAME_MINUTE_TICKS = 60 * ticksPerGameSecond(static_cast<float>(TICK_MS));
+
+// What one game minute left behind.
+struct MinuteEnd {
+    std::uint64_t digest;
+    long ticks;
+    int clock[4];
+    float ballTheta;
+    float h5Theta;
+    int a3Hp;
+};
+
+class GameTimeTest : public NullDeviceTest {
+protected:
+    static void release(irr::EKEY_CODE key, bool control = false)
+    {
+        irr::SEvent event = {};
+        event.EventType = irr::EET_KEY_INPUT_EVENT;
+        event.KeyInput.Key = key;
+        event.KeyInput.Control = control;
+        gameEventReceiver.OnEvent(event);
+    }
+
+    // A new game on a fresh device, both teams sent out, the ball fired and
+    // automatic play on; then frames of `frameMs` drawn until the real time
+    // for one game minute has passed, the clock driven by hand.
+    MinuteEnd playOneMinute(int frameMs)
+    {
+        TearDown();
+        SetUp();
+        useDevice(device);
+        captureStdout([&] {
+            buildGame();
+            srand(1208);
+            release(irr::KEY_KEY_O, true);
+            release(irr::KEY_TAB);
+            release(irr::KEY_KEY_O, true);
+            release(irr::KEY_SPACE);
+            release(irr::KEY_KEY_B);
+            clearFrameStatistics(0);
+            irr::s32 now = 0;
+            const irr::s32 minute = GAME_MINUTE_TICKS * TICK_MS;
+            while (now < minute) {
+                const irr::s32 frame = minute - now < frameMs ? minute - now : frameMs;
+                if (countFrame(now += frame))
+                    simulateAndDraw();
+            }
+        });
+        return MinuteEnd{matchDigest(),
+                         matchTickNumber,
+                         {matchClock.min_tens, matchClock.min_units, matchClock.sec_tens, matchClock.sec_units},
+                         ball.theta,
+                         home_players[5].theta,
+                         away_players[3].hp};
+    }
+};
+
+TEST_F(GameTimeTest, OneGameMinuteLeavesTheSameMatchAtAnyFrameRate)
+{
+    const MinuteEnd reference = playOneMinute(20);
+    EXPECT_EQ(GAME_MINUTE_TICKS, reference.ticks);
+    // Fired on the first tick: a minute later the clock reads 19:00.
+    EXPECT_EQ(1, reference.clock[0]);
+    EXPECT_EQ(9, reference.clock[1]);
+    EXPECT_EQ(0, reference.clock[2]);
+    EXPECT_EQ(0, reference.clock[3]);
+    EXPECT_NE(0.0f, reference.h5Theta) << "the players must have been on the move";
+    for (int frameMs : {1, 7, 33}) {
+        SCOPED_TRACE(frameMs);
+        const MinuteEnd end = playOneMinute(frameMs);
+        EXPECT_EQ(reference.ticks, end.ticks);
+        EXPECT_EQ(reference.digest, end.digest);
+        EXPECT_EQ(reference.ballTheta, end.ballTheta);
+        EXPECT_EQ(reference.h5Theta, end.h5Theta);
+        EXPECT_EQ(reference.a3Hp, end.a3Hp);
+    }
+}
+
+TEST_F(GameTimeTest, LongFramesRunSeveralTicksShortOnesSomeNoneAndPausedTimeIsNotMadeUp)
+{
+    clearFrameStatistics(0);
+    tickTimeOwed = 0;
+    ASSERT_TRUE(countFrame(7));
+    EXPECT_EQ(0, takeDueTicks());
+    ASSERT_TRUE(countFrame(14));
+    EXPECT_EQ(0, takeDueTicks());
+    ASSERT_TRUE(countFrame(21));
+    EXPECT_EQ(1, takeDueTicks());
+    EXPECT_EQ(1, tickTimeOwed);
+    ASSERT_TRUE(countFrame(120)); // 99 ms
+    EXPECT_EQ(5, takeDueTicks());
+    EXPECT_EQ(0, tickTimeOwed);
+    EXPECT_FALSE(countFrame(220)); // a stall of 100 ms is dropped whole
+    EXPECT_EQ(0, takeDueTicks());
+
+    // More owed than a pass may run: the rest goes, as a stall does.
+    tickTimeOwed = 20 * TICK_MS + 3;
+    EXPECT_EQ(MAX_TICKS_PER_PASS, takeDueTicks());
+    EXPECT_EQ(3, tickTimeOwed);
+
+    paused = true;
+    ASSERT_TRUE(countFrame(260));
+    EXPECT_EQ(0, takeDueTicks());
+    paused = false;
+    ASSERT_TRUE(countFrame(270));
+    EXPECT_EQ(0, takeDueTicks()) << "the 40 ms spent paused are not made up";
+}
+
+class TickBlendTest : public PlayersTest {};
+
+TEST_F(TickBlendTest, AFrameHalfwayShowsThePlayerHalfwayAndTheNextTickStartsFromTheTickPosition)
+{
+    Player& p = home_players[6];
+    putOnTrack(p, 2400.0f, 1.0f, LAPPING);
+    p.zt_dt = 0.0005f;
+    p.pms = 0.0f;
+    const irr::core::vector3df before = positionOf(p);
+    keepTickState();
+    ticks(p, 1);
+    const irr::core::vector3df after = positionOf(p);
+    ASSERT_GT(after.getDistanceFrom(before), 10.0f);
+
+    showBetweenTicks(0.5f);
+    expectSamePosition((before + after) * 0.5f, positionOf(p));
+    const TrackPoint drawn = drawnTrackPoint(p);
+    EXPECT_NEAR(2400.0f, drawn.r, 1e-2f);
+    restoreTickState();
+    EXPECT_EQ(after, positionOf(p)) << "exactly the tick's own position";
+
+    keepTickState();
+    ticks(p, 1);
+    const irr::core::vector3df next = positionOf(p);
+    EXPECT_NEAR(after.getDistanceFrom(before), next.getDistanceFrom(after), 1e-2f);
+    EXPECT_NEAR(after.getDistanceFrom(before) * 2.0f, next.getDistanceFrom(before), 0.5f);
+}
+
+TEST_F(TickBlendTest, JumpsAreDrawnWhereTheyLandAndALapsWrapIsNoSweep)
+{
+    Player& p = home_players[6];
+    putOnTrack(p, 2400.0f, 1.0f, LAPPING);
+    keepTickState();
+    p.reset(); // sent back to its seat
+    const irr::core::vector3df seat = positionOf(p);
+    showBetweenTicks(0.5f);
+    EXPECT_EQ(seat, positionOf(p));
+    restoreTickState();
+
+    // Across the lap's end: the angle runs 6.25 -> 0.03 (through 2π), a short way.
+    putOnTrack(p, 2400.0f, 6.25f, LAPPING);
+    keepTickState();
+    putOnTrack(p, 2400.0f, 0.03f, LAPPING);
+    showBetweenTicks(0.5f);
+    const float expected = (6.25f + 0.03f + TWO_PI_F) / 2.0f;
+    const TrackPoint drawn = drawnTrackPoint(p);
+    EXPECT_NEAR(cosf(expected), cosf(drawn.theta), 1e-4f);
+    EXPECT_NEAR(sinf(expected), sinf(drawn.theta), 1e-4f);
+    EXPECT_NEAR(2400.0f, trackRadius(positionOf(p).X, positionOf(p).Z), 2.0f)
+        << "drawn on the track, not across the arena";
+    restoreTickState();
+}
+
+} // namespace
