@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh" "$1"
 
 prefix="$E2E_WORK/prefix"
 cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
-for f in bin/skorvane libexec/skorvane/skorvane share/skorvane/meshes/timebox.obj \
+for f in bin/skorvane libexec/skorvane/skorvane share/skorvane/meshes/timebox.obj share/skorvane/sounds/crowd.wav \
          share/applications/skorvane.desktop share/icons/hicolor/scalable/apps/skorvane.svg; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -27,7 +27,7 @@ grep -Eq '^count=[0-9]+ ' "$GAME_OUT" || fail "no statistics from the installed 
 (cd "$BUILD_DIR" && cpack -G DEB -B "$E2E_WORK/package" >/dev/null) || fail "cpack failed"
 deb=$(ls "$E2E_WORK"/package/skorvane_*.deb)
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/skorvane ./usr/libexec/skorvane/skorvane ./usr/share/skorvane/meshes/timebox.obj; do
+for f in ./usr/bin/skorvane ./usr/libexec/skorvane/skorvane ./usr/share/skorvane/meshes/timebox.obj ./usr/share/skorvane/sounds/crowd.wav; do
     grep -qF "$f" <<<"$contents" || fail "package lacks $f"
 done
 echo "PASS"
