@@ -9,6 +9,7 @@
 #include "match/match_clock.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
+#include "ui/sound.h"
 
 bool running = false;
 bool paused = false;
@@ -55,6 +56,8 @@ void simulateAndDraw()
         matchTick();
     // The cameras follow even while paused, so the user can look around.
     updateCamera();
+    // After the ticks, however many ran, and after the camera the listener follows.
+    updateSound();
     driver->beginScene(true, true, BACKGROUND);
     sceneManager->drawAll();
     // After the 3D scene, so the HUD lies on top.

@@ -3,6 +3,7 @@
 #include "app/frame_loop.h"
 #include "app/options.h"
 #include "app/startup.h"
+#include "ui/sound.h"
 
 int main(int argc, char** argv)
 {
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     startUp();
     runFrameLoop();
     printFrameStatistics();
+    stopSound();
     // The engine's nodes, meshes and textures go with the device.
     device->drop();
     return 0;

@@ -4,6 +4,7 @@
 
 struct GameOptions {
     bool help = false; // --help: the options were listed, the game does not start
+    bool noSound = false; // --no-sound: starts muted, no audio device opened until M
 };
 
 // Set by readGameOptions before start-up; never changed afterwards.
