@@ -81,7 +81,7 @@ void mix(Track& track, const Track& source, float start, float gain)
 
 void makeLoop(Track& track, float overlap)
 {
-    const size_t n = static_cast<size_t>(overlap * SOUND_SAMPLE_RATE);
+    const size_t n = static_cast<size_t>(lroundf(overlap * SOUND_SAMPLE_RATE)); // rounded as silence() rounds
     const size_t keep = track.size() - n;
     for (size_t i = 0; i < n; ++i) {
         const float w = static_cast<float>(i) / n; // 0 → 1 over the overlap
