@@ -47,25 +47,27 @@ static irr::s32 lastUpdate = -1;     // clock reading of the last update; -1 bef
 // The final whistle is let sound before the program ends, no longer than this.
 static constexpr int GAME_OVER_WAIT_MS = 3300;
 
-SoundId soundOfEvent(MatchEventKind kind)
+// The sound each kind of match event is heard as, indexed by MatchEventKind.
+static const SoundId eventSounds[EVENT_KIND_COUNT] = {
+    SOUND_FIRED,           // EVENT_FIRED
+    SOUND_CATCH,           // EVENT_CATCH
+    SOUND_PASS,            // EVENT_PASS
+    SOUND_BALL_HIT,        // EVENT_BALL_HIT
+    SOUND_CLASH,           // EVENT_CLASH
+    SOUND_RUN_OVER,        // EVENT_RUN_OVER
+    SOUND_CRIT,            // EVENT_CRIT
+    SOUND_DEATH,           // EVENT_DEATH
+    SOUND_PENALTY_WHISTLE, // EVENT_PENALTY
+    SOUND_GOAL,            // EVENT_GOAL
+    SOUND_MISS,            // EVENT_MISS
+    SOUND_PERIOD_WHISTLE,  // EVENT_PERIOD_START
+    SOUND_PERIOD_WHISTLE,  // EVENT_PERIOD_END
+    SOUND_GAME_OVER,       // EVENT_GAME_OVER
+};
+
+static SoundId soundOfEvent(MatchEventKind kind)
 {
-    switch (kind) {
-    case EVENT_FIRED: return SOUND_FIRED;
-    case EVENT_CATCH: return SOUND_CATCH;
-    case EVENT_PASS: return SOUND_PASS;
-    case EVENT_BALL_HIT: return SOUND_BALL_HIT;
-    case EVENT_CLASH: return SOUND_CLASH;
-    case EVENT_RUN_OVER: return SOUND_RUN_OVER;
-    case EVENT_CRIT: return SOUND_CRIT;
-    case EVENT_DEATH: return SOUND_DEATH;
-    case EVENT_PENALTY: return SOUND_PENALTY_WHISTLE;
-    case EVENT_GOAL: return SOUND_GOAL;
-    case EVENT_MISS: return SOUND_MISS;
-    case EVENT_PERIOD_START:
-    case EVENT_PERIOD_END: return SOUND_PERIOD_WHISTLE;
-    case EVENT_GAME_OVER: return SOUND_GAME_OVER;
-    default: return SOUND_COUNT;
-    }
+    return kind < EVENT_KIND_COUNT ? eventSounds[kind] : SOUND_COUNT;
 }
 
 int presentMatchEvents(SoundOutput& out)

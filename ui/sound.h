@@ -25,9 +25,6 @@ public:
     virtual bool sounding(SoundId sound) = 0;
 };
 
-// The sound each kind of match event is heard as.
-SoundId soundOfEvent(MatchEventKind kind);
-
 // Drains the match's events and plays each once, where it happened. Returns
 // how many there were.
 int presentMatchEvents(SoundOutput& out);
