@@ -14,10 +14,10 @@
 // Sources for sounds played once; when all are busy the oldest gives way.
 static constexpr int ONE_SHOT_SOURCES = 24;
 // Distances in cm: a sound is heard at full level up to REFERENCE away and
-// falls off as REFERENCE / distance beyond it, so the ball chase hears the
+// falls off as REFERENCE / (REFERENCE + 2 × the distance beyond it), so the ball chase hears the
 // ball close and the overhead view hears the arena from afar.
 static constexpr float REFERENCE_DISTANCE = 800.0f;
-static constexpr float ROLLOFF = 1.0f;
+static constexpr float ROLLOFF = 2.0f;
 // A sound asked for again this soon this near is already sounding: contact
 // between two players lasts several ticks and is heard as one blow.
 static constexpr irr::s32 REPEAT_MS = 150;
