@@ -13,9 +13,9 @@
 
 // Sources for sounds played once; when all are busy the oldest gives way.
 static constexpr int ONE_SHOT_SOURCES = 24;
-// Distances in cm: a sound is heard at full level up to REFERENCE away and
-// falls off as REFERENCE / (REFERENCE + 2 × the distance beyond it), so the ball chase hears the
-// ball close and the overhead view hears the arena from afar.
+// Distances in cm: a sound is heard at full level up to REFERENCE away, then
+// at REFERENCE / (REFERENCE + ROLLOFF × the distance beyond): a third of it
+// from the ball chase's 15 m, a sixth from the overhead view's 30 m.
 static constexpr float REFERENCE_DISTANCE = 800.0f;
 static constexpr float ROLLOFF = 2.0f;
 // A sound asked for again this soon this near is already sounding: contact
