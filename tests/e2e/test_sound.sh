@@ -2,8 +2,8 @@
 # The arena heard: OpenAL Soft writes what the game plays into a WAV file
 # instead of a card. Half a minute of automatic play holds sound, louder after
 # the first firing than before it, and M silences it. With --no-sound no
-# device is opened until M; with no device at all the game plays on and ends
-# normally.
+# device is opened until M, and the headless runner opens none; with no
+# device at all the game plays on and ends normally.
 source "$(dirname "$0")/lib.sh" "$1"
 
 WAVLEVEL="$BUILD_DIR/tests/wavlevel"
@@ -77,6 +77,12 @@ for _ in $(seq 1 30); do [ -s "$wav" ] && break; sleep 0.1; done
 send_keys "$id" q
 wait_game
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS with --no-sound"
+
+# The headless runner plays whole matches to their final whistle without
+# ever opening the audio device.
+rm -f "$wav"
+"$BUILD_DIR/skorvane-sim" --seed 3 --matches 2 >"$E2E_WORK/sim.out" 2>&1 || fail "headless matches failed"
+[ -e "$wav" ] && fail "the headless runner opened the audio device"
 
 # No device at all: the game says so once, plays and ends normally.
 printf '[general]\ndrivers = no-such-output\n' >"$conf"
