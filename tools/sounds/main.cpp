@@ -263,8 +263,10 @@ static Track crowd(float length)
 }
 
 typedef Track (*Design)(float length);
-static const Design designs[SOUND_COUNT] = {fired, rolling, catchSound, pass, ballHit, clash, runOver, crit,
-                                            death, penaltyWhistle, goal, miss, periodWhistle, gameOver, crowd};
+// In the order of SoundId.
+static const Design designs[] = {fired, rolling, catchSound, pass, ballHit, clash, runOver, crit,
+                                 death, penaltyWhistle, goal, miss, periodWhistle, gameOver, crowd};
+static_assert(sizeof designs / sizeof designs[0] == SOUND_COUNT, "one design per sound");
 
 static bool writeSound(const std::string& path, const Track& track)
 {

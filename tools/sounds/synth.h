@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "ui/sound_files.h"
+
 using Track = std::vector<float>; // samples at SOUND_SAMPLE_RATE, full scale ±1
 
 // A track of `seconds` of silence.
@@ -42,4 +44,15 @@ void normalise(Track& track, float peak);
 // A police-style pea whistle: a tone near `hz` trilled by the pea, with breath.
 void addWhistle(Track& track, float start, float length, float hz, float gain);
 
-#include "tools/sounds/synth_impl.h"
+template <typename F>
+void addSpan(Track& track, float start, float length, float gain, F f)
+{
+    const long first = static_cast<long>(start * SOUND_SAMPLE_RATE);
+    const long count = static_cast<long>(length * SOUND_SAMPLE_RATE);
+    for (long i = 0; i < count; ++i) {
+        const long at = first + i;
+        if (at < 0 || at >= static_cast<long>(track.size()))
+            continue;
+        track[at] += gain * f(static_cast<float>(i) / SOUND_SAMPLE_RATE);
+    }
+}
