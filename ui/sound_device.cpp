@@ -34,7 +34,7 @@ class OpenAlOutput : public SoundOutput {
 public:
     void play(SoundId sound, const irr::core::vector3df& at) override
     {
-        if (!buffers[sound])
+        if (!buffers[sound] || silent)
             return;
         const irr::s32 now = readClock();
         if (lastSource[sound] >= 0 && now - lastStarted[sound] < REPEAT_MS &&
@@ -55,7 +55,7 @@ public:
     void loop(SoundId sound, const irr::core::vector3df& at, bool around, float pitch, float gain) override
     {
         const ALuint source = sound == SOUND_CROWD ? crowd : rolling;
-        if (!buffers[sound])
+        if (!buffers[sound] || silent)
             return;
         alSourcei(source, AL_SOURCE_RELATIVE, around ? AL_TRUE : AL_FALSE);
         alVector(AL_POSITION, source, around ? irr::core::vector3df() : at);
@@ -80,9 +80,18 @@ public:
         alListenerfv(AL_ORIENTATION, orientation);
     }
 
+    // Muted, nothing plays at all. A listener gain of 0 alone is not enough:
+    // OpenAL Soft resumes a paused source at the level it had when paused and
+    // only then fades it to the new one, an audible blip.
     void mute(bool muted) override
     {
+        silent = muted;
         alListenerf(AL_GAIN, muted ? 0.0f : 1.0f);
+        if (muted) {
+            alSourceStopv(ONE_SHOT_SOURCES, oneShots);
+            alSourcePause(rolling);
+            alSourcePause(crowd);
+        }
     }
 
     bool sounding(SoundId sound) override
@@ -123,6 +132,7 @@ private:
     irr::s32 startedAt[ONE_SHOT_SOURCES] = {};
     ALuint rolling = 0;
     ALuint crowd = 0;
+    bool silent = false; // muted: sources stopped or paused, requests let go
     int lastSource[SOUND_COUNT];
     irr::s32 lastStarted[SOUND_COUNT] = {};
     irr::core::vector3df lastAt[SOUND_COUNT];
