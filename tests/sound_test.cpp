@@ -325,13 +325,17 @@ TEST_F(SoundTest, MMutesAndSaysSoBriefly)
     updateSoundAt(readClock() + 2500);
     EXPECT_STREQ("H3 catches ball!", getCommentary()) << "then the match's line comes back";
 
-    // Unmuting says so too; a line the match writes meanwhile is not undone.
+    // Unmuting says so too, even while the match narrates; the match's last
+    // line follows it.
     EXPECT_TRUE(handleKey(&release));
     EXPECT_FALSE(recorder.muted);
     EXPECT_STREQ("Sound on", getCommentary());
     setCommentary("Ball knocked loose!");
+    setCommentary("A4 catches ball!");
+    updateSoundAt(readClock() + 500);
+    EXPECT_STREQ("Sound on", getCommentary());
     updateSoundAt(readClock() + 2500);
-    EXPECT_STREQ("Ball knocked loose!", getCommentary());
+    EXPECT_STREQ("A4 catches ball!", getCommentary());
 }
 
 } // namespace

@@ -21,8 +21,9 @@ static bool muted = false;
 static bool deviceTried = false; // opening is tried once; its failure is said once
 static bool deviceOpen = false;  // `output` is the device, ours to close
 
-// The M key's word stays on the commentary line this long, then the line it
-// replaced comes back, unless the match has written a new one meanwhile.
+// The M key's word stays on the commentary line this long; then the match's
+// own line comes back: the one it replaced, or the last the match wrote while
+// it was up.
 static constexpr irr::s32 MUTE_NOTICE_MS = 2000;
 static char replacedCommentary[COMMENTARY_SIZE];
 static char muteNotice[COMMENTARY_SIZE];
@@ -122,15 +123,20 @@ static void followCamera(SoundOutput& out)
     out.listen(position, forward.normalize(), camera->getUpVector());
 }
 
-// The mute notice comes off the line once its time is up, unless the match
-// has written over it meanwhile.
-static void expireMuteNotice(irr::s32 now)
+// Runs before the HUD draws, so a line the match wrote over the notice in
+// this frame's ticks is held back until the notice's time is up.
+static void holdMuteNotice(irr::s32 now)
 {
-    if (muteNoticeUntil < 0 || now < muteNoticeUntil)
+    if (muteNoticeUntil < 0)
         return;
-    muteNoticeUntil = -1;
-    if (strcmp(getCommentary(), muteNotice) == 0)
+    if (strcmp(getCommentary(), muteNotice) != 0) {
+        snprintf(replacedCommentary, sizeof replacedCommentary, "%s", getCommentary());
+        setCommentary(muteNotice);
+    }
+    if (now >= muteNoticeUntil) {
+        muteNoticeUntil = -1;
         setCommentary(replacedCommentary);
+    }
 }
 
 // Lets the final whistle sound before the program ends: the match is over,
@@ -178,7 +184,7 @@ void updateSoundAt(irr::s32 now)
 {
     const float elapsed = lastUpdate < 0 ? 0.0f : static_cast<float>(now - lastUpdate); // ms
     lastUpdate = now;
-    expireMuteNotice(now);
+    holdMuteNotice(now);
     if (!output) {
         // Nobody listens: the events are let go, so they do not pile up.
         clearMatchEvents();

@@ -44,7 +44,8 @@ void startSound(bool muted);
 void updateSound();
 // The same at a clock reading `now` (ms, as readClock gives).
 void updateSoundAt(irr::s32 now);
-// The M key: mutes or unmutes, and says so briefly on the commentary line.
+// The M key: mutes or unmutes, and says so on the commentary line for two
+// seconds, before the match's own line comes back.
 void toggleSound();
 bool soundMuted();
 // Closes the device at a normal end (OpenAL's file output is finished then).
