@@ -64,8 +64,11 @@ public:
         ALint state = 0;
         alGetSourcei(source, AL_SOURCE_STATE, &state);
         if (gain > 0 && state != AL_PLAYING) {
-            alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers[sound]));
-            alSourcei(source, AL_LOOPING, AL_TRUE);
+            // A paused loop keeps its buffer and carries on where it stopped.
+            if (state != AL_PAUSED) {
+                alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers[sound]));
+                alSourcei(source, AL_LOOPING, AL_TRUE);
+            }
             alSourcePlay(source);
         } else if (gain <= 0 && state == AL_PLAYING) {
             alSourcePause(source);
