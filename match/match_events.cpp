@@ -11,14 +11,11 @@
 static MatchEvent pending[MATCH_EVENT_CAPACITY];
 static int firstPending = 0;
 static int pendingCount = 0;
-static long dropped = 0;
 
 void noteMatchEvent(MatchEventKind kind, const irr::core::vector3df& at)
 {
-    if (pendingCount == MATCH_EVENT_CAPACITY) {
-        ++dropped;
+    if (pendingCount == MATCH_EVENT_CAPACITY)
         return;
-    }
     MatchEvent& event = pending[(firstPending + pendingCount) % MATCH_EVENT_CAPACITY];
     event.kind = kind;
     event.at = at;
@@ -34,11 +31,6 @@ int drainMatchEvents(MatchEvent* out, int room)
         --pendingCount;
     }
     return copied;
-}
-
-long droppedMatchEvents()
-{
-    return dropped;
 }
 
 void clearMatchEvents()

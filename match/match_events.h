@@ -28,20 +28,17 @@ struct MatchEvent {
 };
 
 // Room for every event of many ticks between two drains (a frame may run
-// several ticks); events beyond it are dropped and counted, never allocated.
+// several ticks); nothing is allocated.
 constexpr int MATCH_EVENT_CAPACITY = 256;
 
-// Records one event. O(1), never allocates.
+// Records one event. O(1). With the buffer full the event is let go: a runner
+// that never drains (the headless one) keeps only the first ones.
 void noteMatchEvent(MatchEventKind kind, const irr::core::vector3df& at);
 
 // Copies the events noted since the last drain, oldest first, into `out`
 // (room for `room`), forgets them and returns how many were copied. Events
 // beyond `room` stay for the next drain.
 int drainMatchEvents(MatchEvent* out, int room);
-
-// Events lost because the buffer was full since the program started (a
-// runner that never drains loses every event past the capacity).
-long droppedMatchEvents();
 
 // Forgets every pending event without presenting it.
 void clearMatchEvents();
