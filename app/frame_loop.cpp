@@ -12,6 +12,7 @@
 #include "match/match_clock.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
+#include "ui/sound.h"
 
 bool running = false;
 bool paused = false;
@@ -110,6 +111,8 @@ void simulateAndDraw()
     // The cameras follow even while paused, so the user can look around; they
     // follow the drawn scene.
     updateCamera();
+    // After the ticks, however many ran, and after the camera the listener follows.
+    updateSound();
     driver->beginScene(true, true, BACKGROUND);
     sceneManager->drawAll();
     // After the 3D scene, so the HUD lies on top.

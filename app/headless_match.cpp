@@ -104,7 +104,7 @@ static bool buildHeadlessGame()
         }
         startRecording(seed);
         // "Game Over!" ends the match inside a tick: the end line goes first.
-        beforeHalt = finishRecording;
+        haltHooks[HALT_HOOK_RECORDS] = finishRecording;
     }
     // Automatic play as the user turns it on, so a recording holds it.
     irr::SEvent space = {};
@@ -230,8 +230,8 @@ int replayHeadless(const char* path)
         fprintf(stderr, "skorvane-sim: no null-driver device\n");
         return 2;
     }
-    beforeHalt = judgeReplayAtHalt;
+    haltHooks[HALT_HOOK_RECORDS] = judgeReplayAtHalt;
     const int verdict = playReplay();
-    beforeHalt = 0;
+    haltHooks[HALT_HOOK_RECORDS] = 0;
     return verdict;
 }

@@ -9,6 +9,7 @@
 #include "app/replay.h"
 #include "app/startup.h"
 #include "app/switches.h"
+#include "ui/sound.h"
 
 // At the end of the run, however it ends: the recording gets its final
 // digest, and a replay that has played out gives its verdict (one stopped
@@ -36,10 +37,11 @@ int main(int argc, char** argv)
     if (replayingMatch())
         bikerSwitch = replayBikerSwitch();
     startRecording(seed);
-    beforeHalt = endMatchRecords;
+    haltHooks[HALT_HOOK_RECORDS] = endMatchRecords;
     runFrameLoop();
     endMatchRecords();
     printFrameStatistics();
+    stopSound();
     // The engine's nodes, meshes and textures go with the device.
     device->drop();
     return 0;

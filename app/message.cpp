@@ -5,16 +5,20 @@
 
 #include "app/frame_loop.h"
 
-void (*beforeHalt)() = 0;
+void (*haltHooks[HALT_HOOK_COUNT])() = {};
 
 void reportMessage(irr::u8 level, const char* text)
 {
     if (text)
         printf("%s\n", text);
     if (level == MESSAGE_HALT) {
-        if (beforeHalt) {
-            void (*last)() = beforeHalt;
-            beforeHalt = 0; // a fault inside it must not call it again
+        // The text is out before anything that may take a while (the final whistle).
+        fflush(stdout);
+        for (auto& hook : haltHooks) {
+            if (!hook)
+                continue;
+            void (*last)() = hook;
+            hook = 0; // a fault inside it must not call it again
             last();
         }
         printf("halting");

@@ -8,6 +8,10 @@ enum MessageLevel : irr::u8 { MESSAGE_PAUSE = 0, MESSAGE_HALT = 1 };
 // process with status 1 (level 1), or "pausing" and sets `paused`.
 void reportMessage(irr::u8 level, const char* text);
 
-// Called once a level-1 message is printed, before "halting": a recording
-// writes its end, a replay gives its verdict. Null when nothing needs it.
-extern void (*beforeHalt)();
+// Work to finish when a level-1 message ends the program, after its text is
+// printed and before "halting", in this order: the match records (a
+// recording writes its end, a replay gives its verdict), then the sound (the
+// final whistle is let sound). Each is called at most once and must return;
+// null slots are skipped.
+enum HaltHook { HALT_HOOK_RECORDS, HALT_HOOK_SOUND, HALT_HOOK_COUNT };
+extern void (*haltHooks[HALT_HOOK_COUNT])();

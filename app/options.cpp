@@ -11,7 +11,8 @@ void printGameOptions()
            "  --help              list these options and exit\n"
            "  --record FILE       record the match into FILE, to be replayed\n"
            "  --replay FILE       play back the match recorded in FILE (Q, V, the mouse\n"
-           "                      and the arrows still work)\n");
+           "                      and the arrows still work)\n"
+           "  --no-sound          start muted without opening an audio device (M unmutes)\n");
 }
 
 int readGameOptions(int argc, const char* const* argv)
@@ -33,6 +34,8 @@ int readGameOptions(int argc, const char* const* argv)
                 options.recordPath = path;
             else
                 options.replayPath = path;
+        } else if (strcmp(option, "--no-sound") == 0) {
+            options.noSound = true;
         } else {
             fprintf(stderr, "skorvane: unknown option '%s' (--help lists the options)\n", option);
             return BAD_OPTIONS_STATUS;

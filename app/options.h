@@ -6,6 +6,7 @@ struct GameOptions {
     bool help = false; // --help: the options were listed, the game does not start
     const char* recordPath = 0; // --record FILE: the match is recorded into FILE
     const char* replayPath = 0; // --replay FILE: the recording in FILE is played back
+    bool noSound = false; // --no-sound: starts muted, no audio device opened until M
 };
 
 // Set by readGameOptions before start-up; never changed afterwards.

@@ -5,6 +5,7 @@
 #include "app/engine.h"
 #include "app/frame_loop.h"
 #include "app/message.h"
+#include "app/options.h"
 #include "app/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scoreboard.h"
@@ -15,6 +16,7 @@
 #include "ui/cameras.h"
 #include "ui/hud.h"
 #include "ui/input.h"
+#include "ui/sound.h"
 
 irr::IrrlichtDevice* device = 0;
 irr::video::IVideoDriver* driver = 0;
@@ -38,6 +40,7 @@ void startUp(unsigned seed)
     // box filter makes the levels of our small textures in a few milliseconds.
     driver->disableFeature(irr::video::EVDF_MIP_MAP_AUTO_UPDATE, true);
     buildGame();
+    startSound(gameOptions.noSound);
 }
 
 void useDevice(irr::IrrlichtDevice* engine)

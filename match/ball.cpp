@@ -8,6 +8,7 @@
 #include "app/frame_loop.h"
 #include "app/message.h"
 #include "arena/scene_object.h"
+#include "match/match_events.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
@@ -222,6 +223,7 @@ bool ballImpact(Player& p)
         p.target_zt = CATCH_ANGLE_BUDGET;
         p.set_path(PASS_TO_SKATER);
         ++matchStats.catches;
+        notePlayerEvent(EVENT_CATCH, p);
         return true;
     }
     if (distanceSquared > HIT_REACH_SQUARED)
@@ -229,6 +231,7 @@ bool ballImpact(Player& p)
     p.hit_by_ball();
     ball.zt_dt /= HIT_SPEED_DIVISOR;
     ++matchStats.hits;
+    notePlayerEvent(EVENT_BALL_HIT, p);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "app/random.h"
 #include "assets/asset_loading.h"
 #include "match/ball.h"
+#include "match/match_events.h"
 #include "match/match_stats.h"
 #include "match/passing.h"
 #include "players/player.h"
@@ -99,6 +100,7 @@ static void tackle(Player& carrier, Player& other)
 
 static void runOver(Player& biker, Player& other)
 {
+    notePlayerEvent(EVENT_RUN_OVER, other);
     tackle(other, biker);
     biker.change_condition(BIKER_RUNS_OVER_DAMAGE);
     other.change_condition(RUN_OVER_DAMAGE);
@@ -114,6 +116,7 @@ static void clash(Player& p)
 void bump(Player& h, Player& a)
 {
     if (h.type == Biker && a.type == Biker) {
+        notePairEvent(EVENT_CLASH, h, a);
         h.change_condition(BIKERS_CLASH_DAMAGE);
         a.change_condition(BIKERS_CLASH_DAMAGE);
     } else if (h.type == Biker) {
@@ -121,6 +124,7 @@ void bump(Player& h, Player& a)
     } else if (a.type == Biker) {
         runOver(a, h);
     } else {
+        notePairEvent(EVENT_CLASH, h, a);
         tackle(h, a);
         tackle(a, h);
         clash(h);
@@ -145,6 +149,7 @@ void penalise(int kind, Player& p)
              penalty.text);
     setCommentary(text);
     ++matchStats.penalties;
+    notePlayerEvent(EVENT_PENALTY, p);
     p.leave_track();
 }
 
@@ -173,16 +178,20 @@ void Player::change_condition(int delta)
     if (hp < CRIT_CONDITION) {
         setPlayerCommentary(team, number, "{DEAD}");
         // The dead can be hit again; the tally counts each death once.
-        if (before >= CRIT_CONDITION)
+        if (before >= CRIT_CONDITION) {
             ++matchStats.deaths;
+            notePlayerEvent(EVENT_DEATH, *this);
+        }
         dropIfHolder(*this, 0, 0);
         // Lit, the dead player's status ball stands out; its texture stays as it was.
         lightStatusBall(*this, true);
         kill();
     } else if (hp < HIT_CONDITION) {
         setPlayerCommentary(team, number, "{crit}");
-        if (before >= HIT_CONDITION)
+        if (before >= HIT_CONDITION) {
             ++matchStats.crits;
+            notePlayerEvent(EVENT_CRIT, *this);
+        }
         dropIfHolder(*this, 0, 0);
         showConditionTexture(*this, "crit");
         leave_track();

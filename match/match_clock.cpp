@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/message.h"
+#include "match/match_events.h"
 
 // Constructed before start-up; the stadium builder fills the boards' nodes.
 // Clock and score are set by newGame, the period by newGame and next_period.
@@ -65,6 +66,7 @@ void MatchClock::tick_second()
         sec_units = 9;
     } else {
         // 00:00: the period is over; play goes on until the next firing restarts the clock.
+        noteArenaEvent(EVENT_PERIOD_END);
         next_period();
         min_tens = min_units = sec_tens = sec_units = 0;
         counting = false;
@@ -78,6 +80,8 @@ void MatchClock::next_period()
     ++period;
     if (static_cast<unsigned>(period) > LAST_PERIOD) {
         period = 0;
+        // Noted before the halt, so the final whistle can still be heard.
+        noteArenaEvent(EVENT_GAME_OVER);
         reportMessage(MESSAGE_HALT, "Game Over!"); // the normal end of a match: does not return
     } else {
         show_period();

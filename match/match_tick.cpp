@@ -5,6 +5,7 @@
 #include "match/ball.h"
 #include "match/contact.h"
 #include "match/match_clock.h"
+#include "match/match_events.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
@@ -94,8 +95,10 @@ void fireBall()
         if (matchClock.period == 0)
             matchClock.next_period();
         matchClock.counting = true;
+        noteBallEvent(EVENT_PERIOD_START);
     }
     ++matchStats.firings;
+    noteBallEvent(EVENT_FIRED);
     launchBall(zt);
 }
 

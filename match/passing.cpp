@@ -4,6 +4,7 @@
 
 #include "app/commentary.h"
 #include "match/ball.h"
+#include "match/match_events.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
@@ -32,6 +33,7 @@ bool tryPass(Player& p, Player& q)
     passer->start_lapping(PASSER_EFFORT);
     setCommentary(p.team == 'H' ? "Home passes the ball!\n" : "Away passes the ball!");
     ++matchStats.passes;
+    notePlayerEvent(EVENT_PASS, *receiver);
     return true;
 }
 

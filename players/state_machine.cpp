@@ -7,6 +7,7 @@
 #include "app/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
+#include "match/match_events.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
@@ -185,6 +186,7 @@ static bool runForGoal(Player& player)
     if (player.target_zt < 0.0f) {
         setPlayerCommentary(player.team, player.number, "misses the shot!");
         ++matchStats.misses;
+        notePlayerEvent(EVENT_MISS, player);
         resetBall();
         player.start_lapping(AFTER_DEAD_BALL_EFFORT);
         return false;
@@ -205,6 +207,7 @@ static bool runForGoal(Player& player)
             matchClock.away_score += 1;
         matchClock.show_score();
         ++matchStats.goals;
+        notePlayerEvent(EVENT_GOAL, player);
         resetBall();
         player.start_lapping(AFTER_GOAL_EFFORT);
         return false;

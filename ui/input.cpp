@@ -10,6 +10,7 @@
 #include "match/match_clock.h"
 #include "players/player.h"
 #include "ui/cameras.h"
+#include "ui/sound.h"
 
 // Lives for the whole run; start-up hands its address to the device.
 GameEventReceiver gameEventReceiver;
@@ -192,6 +193,9 @@ bool handleKey(const irr::SEvent* event)
             sendTeamOut(selectedTeam);
         else
             p.leave_seat();
+        return true;
+    case irr::KEY_KEY_M:
+        toggleSound();
         return true;
     case irr::KEY_KEY_P:
         toggle(paused);

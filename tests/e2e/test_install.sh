@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh" "$1"
 
 prefix="$E2E_WORK/prefix"
 cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
-for f in bin/skorvane libexec/skorvane/skorvane share/skorvane/meshes/timebox.obj \
+for f in bin/skorvane libexec/skorvane/skorvane share/skorvane/meshes/timebox.obj share/skorvane/sounds/crowd.wav \
          share/applications/skorvane.desktop share/icons/hicolor/scalable/apps/skorvane.svg; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -60,7 +60,7 @@ launch stale >/dev/null || fail "the launcher did not start over a link to nothi
 (cd "$BUILD_DIR" && cpack -G DEB -B "$E2E_WORK/package" >/dev/null) || fail "cpack failed"
 deb=$(ls "$E2E_WORK"/package/skorvane_*.deb)
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/skorvane ./usr/libexec/skorvane/skorvane ./usr/share/skorvane/meshes/timebox.obj; do
+for f in ./usr/bin/skorvane ./usr/libexec/skorvane/skorvane ./usr/share/skorvane/meshes/timebox.obj ./usr/share/skorvane/sounds/crowd.wav; do
     grep -qF "$f" <<<"$contents" || fail "package lacks $f"
 done
 echo "PASS"
