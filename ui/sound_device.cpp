@@ -5,10 +5,12 @@
 #include <sndfile.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/frame_loop.h"
+#include "assets/asset_files.h"
 #include "ui/sound.h"
 
 // Sources for sounds played once; when all are busy the oldest gives way.
@@ -144,11 +146,57 @@ private:
 // The one device of the run; opened at most once.
 static OpenAlOutput openAl;
 
+// libsndfile reads a sound from the bytes already in memory, so the file is
+// opened only by the asset reader, which refuses pipes, folders and devices.
+struct SoundBytes {
+    const std::vector<unsigned char>* bytes;
+    sf_count_t at;
+};
+
+static sf_count_t soundBytesLength(void* data)
+{
+    return static_cast<sf_count_t>(static_cast<SoundBytes*>(data)->bytes->size());
+}
+
+static sf_count_t soundBytesSeek(sf_count_t offset, int whence, void* data)
+{
+    SoundBytes& in = *static_cast<SoundBytes*>(data);
+    const sf_count_t length = static_cast<sf_count_t>(in.bytes->size());
+    const sf_count_t from = whence == SEEK_CUR ? in.at : whence == SEEK_END ? length : 0;
+    const sf_count_t to = from + offset;
+    if (to < 0 || to > length)
+        return -1;
+    in.at = to;
+    return in.at;
+}
+
+static sf_count_t soundBytesRead(void* to, sf_count_t count, void* data)
+{
+    SoundBytes& in = *static_cast<SoundBytes*>(data);
+    const sf_count_t left = static_cast<sf_count_t>(in.bytes->size()) - in.at;
+    const sf_count_t n = count < left ? count : left;
+    if (n > 0)
+        memcpy(to, in.bytes->data() + in.at, static_cast<size_t>(n));
+    in.at += n > 0 ? n : 0;
+    return n > 0 ? n : 0;
+}
+
+static sf_count_t soundBytesTell(void* data)
+{
+    return static_cast<SoundBytes*>(data)->at;
+}
+
 bool OpenAlOutput::loadBuffer(int sound)
 {
     const std::string path = std::string(SOUND_FOLDER) + soundFiles[sound].name;
+    std::vector<unsigned char> bytes;
+    bool more = false;
     SF_INFO info = {};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    SNDFILE* file = 0;
+    SoundBytes in = {&bytes, 0};
+    SF_VIRTUAL_IO io = {soundBytesLength, soundBytesSeek, soundBytesRead, 0, soundBytesTell};
+    if (readRegularFile(path.c_str(), MAX_ASSET_FILE_BYTES, bytes, &more) && !more && !bytes.empty())
+        file = sf_open_virtual(&io, SFM_READ, &info, &in);
     if (!file || info.channels != 1 || info.frames <= 0) {
         if (file)
             sf_close(file);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Hostile files in the real window: a material file naming a JPEG cut before
 # its end marker, a folder in place of the material file, a named pipe in
-# place of skorvane.ini and of a texture. The game starts, shows its scene
-# and ends normally when its window is closed.
+# place of skorvane.ini, of a texture and of a sound, random bytes for
+# another sound. The game starts, shows its scene and ends normally when its
+# window is closed; the bad sounds stay silent.
 source "$(dirname "$0")/lib.sh" "$1"
 
 # A run folder whose meshes/ holds copies of the generated files.
@@ -10,6 +11,7 @@ run_folder() {
     local dir="$E2E_WORK/$1"
     mkdir -p "$dir"
     cp -r "$BUILD_DIR/meshes" "$dir/meshes"
+    cp -r "$BUILD_DIR/sounds" "$dir/sounds"
     echo "$dir"
 }
 
@@ -40,5 +42,11 @@ play_and_close "$folder" hostile-material-folder
 pipes=$(run_folder pipes)
 mkfifo "$pipes/skorvane.ini"
 rm "$pipes/meshes/floor.jpg" && mkfifo "$pipes/meshes/floor.jpg"
-play_and_close "$pipes" hostile-pipes
+rm "$pipes/sounds/catch.wav" && mkfifo "$pipes/sounds/catch.wav"
+head -c 1000 /dev/urandom >"$pipes/sounds/pass.wav"
+# OpenAL Soft's file output stands in for a card, so the sounds are loaded.
+printf '[general]\ndrivers = wave\n[wave]\nfile = %s\n' "$E2E_WORK/pipes.wav" >"$E2E_WORK/alsoft.conf"
+ALSOFT_CONF="$E2E_WORK/alsoft.conf" play_and_close "$pipes" hostile-pipes
+grep -q 'sound file sounds/catch.wav missing or unreadable' "$GAME_OUT" || fail "a pipe for a sound was not left silent"
+grep -q 'sound file sounds/pass.wav missing or unreadable' "$GAME_OUT" || fail "random bytes for a sound were not left silent"
 echo "PASS"
