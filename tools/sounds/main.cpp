@@ -70,6 +70,17 @@ static Track crowdVoices(float length, float lowHz, float highHz, float glide, i
     return crowd;
 }
 
+// A crowd's brief reaction, swelling in and dying away over `fade` seconds
+// at each end, mixed into `t` at `gain`.
+static void mixCrowdReaction(Track& t, float length, float lowHz, float highHz, float glide, int voices,
+                             float fade, float gain)
+{
+    Track crowd = crowdVoices(length, lowHz, highHz, glide, voices);
+    for (size_t i = 0; i < crowd.size(); ++i)
+        crowd[i] *= gate(static_cast<float>(i) / SOUND_SAMPLE_RATE, length, fade);
+    mix(t, crowd, 0, gain);
+}
+
 static Track fired(float length)
 {
     Track t = silence(length);
@@ -165,10 +176,7 @@ static Track crit(float length)
         return gate(s, length, 0.05f) * (2.0f * phase - 1.0f);
     });
     lowPass(t, 1800.0f);
-    Track ooh = crowdVoices(length, 170.0f, 260.0f, 0.85f, 12);
-    for (size_t i = 0; i < ooh.size(); ++i)
-        ooh[i] *= gate(static_cast<float>(i) / SOUND_SAMPLE_RATE, length, 0.2f);
-    mix(t, ooh, 0, 0.8f);
+    mixCrowdReaction(t, length, 170.0f, 260.0f, 0.85f, 12, 0.2f, 0.8f); // the groan
     return t;
 }
 
@@ -177,10 +185,7 @@ static Track death(float length)
     Track t = silence(length);
     addSweep(t, 0, length, 65.0f, 40.0f, 1.0f, 0.5f, 1.0f); // a deep boom
     addClank(t, 0.0f, 180.0f, 0.35f, 0.4f);                  // a gong for the fallen
-    Track gasp = crowdVoices(length, 200.0f, 320.0f, 0.7f, 16);
-    for (size_t i = 0; i < gasp.size(); ++i)
-        gasp[i] *= gate(static_cast<float>(i) / SOUND_SAMPLE_RATE, length, 0.3f);
-    mix(t, gasp, 0, 0.6f);
+    mixCrowdReaction(t, length, 200.0f, 320.0f, 0.7f, 16, 0.3f, 0.6f); // the gasp
     return t;
 }
 
