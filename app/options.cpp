@@ -13,13 +13,13 @@ void printGameOptions()
            "  --fullscreen        fill the screen at the desktop's resolution\n");
 }
 
-// Reads a whole number of at most five digits from `text`, moving past it.
+// Reads a whole number of at most nine digits (no overflow) from `text`, moving past it.
 static bool readSide(const char*& text, unsigned& side)
 {
     side = 0;
     int digits = 0;
     for (; *text >= '0' && *text <= '9'; ++text) {
-        if (++digits > 5)
+        if (++digits > 9)
             return false;
         side = side * 10 + static_cast<unsigned>(*text - '0');
     }
