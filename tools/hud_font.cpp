@@ -54,7 +54,7 @@ static void setHudFont(cairo_t* cr, int size)
     // are drawn 1:1 at whole-pixel pen positions, so they stay sharp.
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
