@@ -15,15 +15,19 @@
 #include "ui/hud_font_files.h"
 
 // At the 640 x 480 layout the roster readouts stack two lines in 10 px and
-// fit 31 characters in 160 px: 9 px glyphs are the largest that do.
-static const double kPixelSizeAtScale1 = 9.0; // px, the font's em
+// fit 31 characters in 160 px: a 10 px face narrowed to nine tenths is the
+// largest that does (letters taller than a plain 9 px face's, as wide).
+static const double kPixelSizeAtScale1 = 10.0; // px, the font's em
+static const double kSqueeze = 0.86;            // the glyphs' width to their natural width
 static const double kRingAtScale1 = 2.0;      // px, the ring's radius round the ink
+static const double kWiderSpaceAtScale1 = 1.0; // px more for a space than the face gives: words part clearly
 static const int kCellGap = 1;                // px between cells on the page
 
 struct GlyphCell {
     int x = 0, y = 0;   // the cell's top left on the page
     int width = 0;      // px
     int left = 0;       // the cell's left edge from the pen position, <= 0
+    int shift = 0;      // px the glyph is drawn left of where its face puts it
     int advance = 0;    // px to the next pen position
 };
 
@@ -46,10 +50,20 @@ static int powerOfTwoAtLeast(int value)
     return power;
 }
 
-static void setHudFont(cairo_t* cr, int size)
+// The face a character is drawn in. The face's own 1 loses its foot at HUD
+// sizes and reads as an l, or as nothing beside an m; the monospaced face's
+// keeps its foot and flag.
+static FontStyle faceOf(int c)
 {
-    cairo_set_font_face(cr, fontFace(FONT_CONDENSED_BOLD));
-    cairo_set_font_size(cr, size);
+    return c == '1' ? FONT_MONO_BOLD : FONT_CONDENSED_BOLD;
+}
+
+static void setHudFont(cairo_t* cr, int size, FontStyle style = FONT_CONDENSED_BOLD)
+{
+    cairo_set_font_face(cr, fontFace(style));
+    cairo_matrix_t em;
+    cairo_matrix_init_scale(&em, size * kSqueeze, size);
+    cairo_set_font_matrix(cr, &em);
     // Whole-pixel advances and stems snapped to the pixel grid: the glyphs
     // are drawn 1:1 at whole-pixel pen positions, so they stay sharp.
     cairo_font_options_t* options = cairo_font_options_create();
@@ -71,12 +85,24 @@ static FontPage layOutPage(int scale)
     cairo_t* cr = cairo_create(scratch);
     setHudFont(cr, page.size);
     int descent = 0;
+    int digitAdvance = 0; // px, the 0's: every digit's
     for (int c = HUD_FONT_FIRST_CHARACTER; c <= HUD_FONT_LAST_CHARACTER; ++c) {
         const char text[2] = {char(c), 0};
         cairo_text_extents_t ink;
+        setHudFont(cr, page.size, faceOf(c));
         cairo_text_extents(cr, text, &ink);
         GlyphCell cell;
         cell.advance = int(std::lround(ink.x_advance));
+        if (c == '0')
+            digitAdvance = cell.advance;
+        if (faceOf(c) != FONT_CONDENSED_BOLD) {
+            // A digit's width, the ink centred in it.
+            cell.advance = digitAdvance;
+            cell.shift = int(std::lround(ink.x_bearing - (digitAdvance - ink.width) / 2));
+            ink.x_bearing -= cell.shift;
+        }
+        if (c == ' ')
+            cell.advance += int(std::lround(kWiderSpaceAtScale1 * scale / 100.0));
         int right = cell.advance;
         if (ink.width > 0) {
             cell.left = std::min(0, int(std::floor(ink.x_bearing)) - page.ring);
@@ -123,7 +149,8 @@ static cairo_surface_t* paintPage(const FontPage& page)
     for (size_t i = 0; i < page.cells.size(); ++i) {
         const GlyphCell& cell = page.cells[i];
         const char text[2] = {char(HUD_FONT_FIRST_CHARACTER + i), 0};
-        cairo_move_to(cr, cell.x - cell.left, cell.y + page.ring + page.ascent);
+        setHudFont(cr, page.size, faceOf(HUD_FONT_FIRST_CHARACTER + int(i)));
+        cairo_move_to(cr, cell.x - cell.left - cell.shift, cell.y + page.ring + page.ascent);
         cairo_show_text(cr, text);
     }
     cairo_destroy(cr);
@@ -147,8 +174,11 @@ static cairo_surface_t* paintPage(const FontPage& page)
                         page.capHeight + 2 * page.ring);
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_fill(cr);
+    // Cut out twice: a stroke's soft edge stays bright rather than dark grey,
+    // so thin strokes keep their weight.
     cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
     cairo_set_source_surface(cr, glyphs, 0, 0);
+    cairo_paint(cr);
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_flush(rings);

@@ -290,5 +290,5 @@ void updateHud()
         updateCommentary();
         updateScoreLine();
     }
-    device->getGUIEnvironment()->drawAll();
+    drawHudTexts();
 }

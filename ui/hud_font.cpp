@@ -13,9 +13,17 @@ using irr::video::SColor;
 
 namespace {
 
-// Draws every line twice: the dark rings of all its glyphs, then the glyphs
-// in the text's own colour over them, so no ring covers a neighbour's stroke.
-// Both fonts share their metrics; the glyph font answers every question.
+// What the outlined font draws of a text: drawHudTexts draws the rings of
+// every text, then every text's glyphs; other callers get both at once.
+enum OutlinePass { RINGS_AND_GLYPHS, RINGS_ONLY, GLYPHS_ONLY };
+// Written by drawHudTexts around its two passes; RINGS_AND_GLYPHS otherwise.
+OutlinePass outlinePass = RINGS_AND_GLYPHS;
+// Whether the skin's font is the outlined one; written by useHudFont.
+bool outlinedFontInUse = false;
+
+// Draws a text's dark rings, then its glyphs in the text's own colour over
+// them, so no ring covers a neighbouring letter's stroke. Both fonts share
+// their metrics; the glyph font answers every question.
 class OutlinedFont : public irr::gui::IGUIFont {
 public:
     OutlinedFont(irr::gui::IGUIFont* glyphs, irr::gui::IGUIFont* rings) : glyphs(glyphs), rings(rings)
@@ -37,8 +45,10 @@ public:
         // The ring is twice as opaque as its text (up to fully): around a
         // half-transparent glyph it still darkens bright ground enough to read.
         const irr::u32 alpha = colour.getAlpha() * 2;
-        rings->draw(text, position, SColor(alpha > 255 ? 255 : alpha, 0, 0, 0), hcenter, vcenter, clip);
-        glyphs->draw(text, position, colour, hcenter, vcenter, clip);
+        if (outlinePass != GLYPHS_ONLY)
+            rings->draw(text, position, SColor(alpha > 255 ? 255 : alpha, 0, 0, 0), hcenter, vcenter, clip);
+        if (outlinePass != RINGS_ONLY)
+            glyphs->draw(text, position, colour, hcenter, vcenter, clip);
     }
     irr::core::dimension2d<irr::u32> getDimension(const wchar_t* text) const override
     {
@@ -194,11 +204,29 @@ bool useHudFont(float scale, irr::s32 linePitch)
     if (!soundFont(glyphs, page) || !soundFont(rings, page)) {
         printf("HUD font %s missing or damaged: the HUD uses the engine's font\n", glyphsPath.c_str());
         gui->getSkin()->setFont(gui->getBuiltInFont());
+        outlinedFontInUse = false;
         return false;
     }
     irr::gui::IGUIFont* font = new OutlinedFont(glyphs, rings);
     font->setKerningHeight(linePitch - static_cast<irr::s32>(font->getDimension(L"A").Height));
     gui->getSkin()->setFont(font);
     font->drop(); // made here; the skin holds it now
+    outlinedFontInUse = true;
     return true;
+}
+
+void drawHudTexts()
+{
+    irr::gui::IGUIEnvironment* gui = device->getGUIEnvironment();
+    if (!outlinedFontInUse) {
+        gui->drawAll();
+        return;
+    }
+    // A line's band reaches up into the line above it, over its descenders;
+    // drawn before any glyph, it covers none.
+    outlinePass = RINGS_ONLY;
+    gui->drawAll();
+    outlinePass = GLYPHS_ONLY;
+    gui->drawAll();
+    outlinePass = RINGS_AND_GLYPHS;
 }

@@ -13,3 +13,7 @@ int hudFontScale(float scale);
 // missing or damaged, the engine's own font serves instead, after a warning
 // on the console. True when the outlined font is in use.
 bool useHudFont(float scale, irr::s32 linePitch);
+
+// Draws the GUI. With the outlined font, in two passes: the dark rings of
+// every text, then all their glyphs, so no text's band covers another's letters.
+void drawHudTexts();
