@@ -1,8 +1,9 @@
 // The HUD font: DejaVu Sans Condensed Bold with a dark ring round every
-// glyph, written as the engine's bitmap fonts, one per HUD scale. The game
-// draws a line's rings first and its glyphs over them, so the rings of
-// neighbouring letters merge into a dark band behind the text and never cover
-// a stroke: the half-transparent HUD colours then read on wood, steel and sky.
+// glyph, the rings joined into a band from the capitals' top to below the
+// baseline, written as the engine's bitmap fonts, one per HUD scale. The
+// game draws the rings of all its texts first and the glyphs over them, so
+// no ring covers a stroke: the half-transparent HUD colours then read on
+// wood, steel, stands and sky.
 #include <cairo.h>
 
 #include <algorithm>
@@ -15,13 +16,13 @@
 #include "ui/hud_font_files.h"
 
 // At the 640 x 480 layout the roster readouts stack two lines in 10 px and
-// fit 31 characters in 160 px: a 10 px face narrowed to nine tenths is the
-// largest that does (letters taller than a plain 9 px face's, as wide).
+// fit 31 characters in 160 px, spaces widened: a 10 px face narrowed to 86 %
+// is the largest that does (letters taller than a plain 9 px face's, as wide).
 static const double kPixelSizeAtScale1 = 10.0; // px, the font's em
-static const double kSqueeze = 0.86;            // the glyphs' width to their natural width
-static const double kRingAtScale1 = 2.0;      // px, the ring's radius round the ink
+static const double kSqueeze = 0.86;           // the glyphs' width to their natural width
+static const double kRingAtScale1 = 2.0;       // px, the ring's radius round the ink
 static const double kWiderSpaceAtScale1 = 1.0; // px more for a space than the face gives: words part clearly
-static const int kCellGap = 1;                // px between cells on the page
+static const int kCellGap = 1;                 // px between cells on the page
 
 struct GlyphCell {
     int x = 0, y = 0;   // the cell's top left on the page
@@ -83,7 +84,6 @@ static FontPage layOutPage(int scale)
 
     cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(scratch);
-    setHudFont(cr, page.size);
     int descent = 0;
     int digitAdvance = 0; // px, the 0's: every digit's
     for (int c = HUD_FONT_FIRST_CHARACTER; c <= HUD_FONT_LAST_CHARACTER; ++c) {
@@ -145,7 +145,6 @@ static cairo_surface_t* paintPage(const FontPage& page)
     const int half = page.height / 2;
     cairo_surface_t* glyphs = cairo_image_surface_create(CAIRO_FORMAT_A8, page.width, half);
     cairo_t* cr = cairo_create(glyphs);
-    setHudFont(cr, page.size);
     for (size_t i = 0; i < page.cells.size(); ++i) {
         const GlyphCell& cell = page.cells[i];
         const char text[2] = {char(HUD_FONT_FIRST_CHARACTER + i), 0};

@@ -10,7 +10,6 @@ static const char* const kFontFiles[FONT_STYLE_COUNT] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
     "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
     "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
 };
 static const int kJpegQuality = 90; // percent; below this the digit edges ring
 

@@ -4,7 +4,7 @@
 #include <cairo.h>
 #include <irrlicht.h>
 
-enum FontStyle { FONT_BOLD, FONT_CONDENSED_BOLD, FONT_MONO_BOLD, FONT_CONDENSED, FONT_STYLE_COUNT };
+enum FontStyle { FONT_BOLD, FONT_CONDENSED_BOLD, FONT_MONO_BOLD, FONT_STYLE_COUNT };
 
 // Loads the fonts from the Debian DejaVu package. Returns false (after
 // printing which file is missing) when one cannot be read.
