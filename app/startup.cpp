@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/desktop.h"
 #include "app/engine.h"
 #include "app/frame_loop.h"
 #include "app/message.h"
@@ -25,19 +26,14 @@ static const irr::core::dimension2d<irr::u32> CLASSIC_WINDOW_SIZE(640, 480);
 static constexpr irr::u32 WINDOW_BITS = 16;
 
 // The window the command line asks for: the classic 640 x 480, a chosen
-// size, or for the full screen the desktop's resolution (asked of a device
-// with no window, which reads the display's modes).
+// size, or for the full screen the desktop's resolution.
 static irr::core::dimension2d<irr::u32> windowSize()
 {
     if (gameOptions.windowWidth != 0)
         return irr::core::dimension2d<irr::u32>(gameOptions.windowWidth, gameOptions.windowHeight);
     if (!gameOptions.fullscreen)
         return CLASSIC_WINDOW_SIZE;
-    irr::core::dimension2d<irr::u32> desktop(0, 0);
-    if (irr::IrrlichtDevice* probe = irr::createDevice(irr::video::EDT_NULL)) {
-        desktop = probe->getVideoModeList()->getDesktopResolution();
-        probe->drop(); // made by createDevice: ours to drop
-    }
+    const irr::core::dimension2d<irr::u32> desktop = desktopSize();
     return desktop.Width != 0 && desktop.Height != 0 ? desktop : CLASSIC_WINDOW_SIZE;
 }
 
