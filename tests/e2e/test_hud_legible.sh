@@ -3,9 +3,10 @@
 # classic 640 x 480 and at 1280 x 960: the score line and the ball line in
 # each camera mode, before play (where their texts are known to the letter)
 # and during automatic play (where every character must fit the line's
-# format), and at 1280 x 960 a home and an away readout of the roster. Then a window of a
-# chosen size, bad window options, and the engine's font standing in for a
-# missing HUD font. Screenshots stay in e2e-artifacts/ (legible_*.png).
+# format), and at 1280 x 960 a home and an away readout of the roster.
+# Then the full screen, a window of a chosen size, bad window options, and
+# the engine's font standing in for a missing HUD font. Screenshots stay in
+# e2e-artifacts/ (legible_*.png).
 source "$(dirname "$0")/lib.sh" "$1"
 
 command -v tesseract >/dev/null || fail "tesseract is not installed (Debian: tesseract-ocr)"
@@ -80,7 +81,7 @@ BALL_FORMAT='^[0-9]{1,2}\.[0-9]m (-[0-9]{2,}|[0-9]{3,}) (-[0-9]{2,}|[0-9]{3,})mp
 # Checks the score line (280, 15) and the ball line (280, 460) of SHOT against
 # exact texts or, with "format", against their formats; in play, the score
 # and the clock must also agree with the last reading: scores never fall, and
-# the clock runs down within a period.
+# the clock runs down within a period. Says what failed and returns 1.
 check_lines() {
     local shot="$1" scale="$2" score_pattern="$SCORE_FORMAT" ball_pattern="$BALL_FORMAT" score ball
     if [ "$3" != format ]; then
@@ -91,15 +92,15 @@ check_lines() {
     score=$(read_matching "$score_pattern" "$shot" "$scale" 280 15 160 15 "$SCORE_CHARACTERS" 7)
     ball=$(read_matching "$ball_pattern" "$shot" "$scale" 280 460 160 18 "$BALL_CHARACTERS" 7)
     echo "$(basename "$shot"): score '$score', ball '$ball'"
-    [[ "$score" =~ $score_pattern ]] || fail "score line of $(basename "$shot") read as '$score'"
-    [[ "$ball" =~ $ball_pattern ]] || fail "ball line of $(basename "$shot") read as '$ball'"
+    [[ "$score" =~ $score_pattern ]] || { echo "score line of $(basename "$shot") read as '$score'"; return 1; }
+    [[ "$ball" =~ $ball_pattern ]] || { echo "ball line of $(basename "$shot") read as '$ball'"; return 1; }
     [ "$3" = format ] || return 0
     local home=$((10#${score:4:2})) away=$((10#${score:11:2})) period=${score:14:1}
     local clock=$((10#${score:16:2} * 60 + 10#${score:19:2}))
     if [ -n "$LAST_PERIOD" ]; then
-        [ "$home" -ge "$LAST_HOME" ] && [ "$away" -ge "$LAST_AWAY" ] || fail "the score fell to '$score'"
+        [ "$home" -ge "$LAST_HOME" ] && [ "$away" -ge "$LAST_AWAY" ] || { echo "the score fell to '$score'"; return 1; }
         [ "$period" -gt "$LAST_PERIOD" ] || { [ "$period" = "$LAST_PERIOD" ] && [ "$clock" -le "$LAST_CLOCK" ]; } ||
-            fail "the clock went back to '$score'"
+            { echo "the clock went back to '$score'"; return 1; }
     fi
     LAST_HOME=$home LAST_AWAY=$away LAST_PERIOD=$period LAST_CLOCK=$clock
 }
@@ -129,7 +130,7 @@ for size in ${SIZES:-640x480 1280x960}; do
     modes=(overhead end-view ball-chase player-chase)
     for mode in 0 1 2 3; do
         shot=$(screenshot "$id" "legible_${size}_before_${modes[$mode]}")
-        check_lines "$shot" "$scale" "HOU:00 MAD:00 0 60:00" "28.6m 270 000mph"
+        check_lines "$shot" "$scale" "HOU:00 MAD:00 0 60:00" "28.6m 270 000mph" || fail "the HUD misread"
         send_keys "$id" v
         sleep 1
     done
@@ -142,8 +143,14 @@ for size in ${SIZES:-640x480 1280x960}; do
     send_keys "$id" 5
     for mode in 0 1 2 3; do
         sleep 1
+        # In play the lines change every frame; OCR gets a second frame when it
+        # misreads the first (one misread in tens of lines at 640 x 480, where
+        # a line is 10 px high), but never a third.
         shot=$(screenshot "$id" "legible_${size}_${modes[$mode]}")
-        check_lines "$shot" "$scale" format format
+        if ! check_lines "$shot" "$scale" format format; then
+            shot=$(screenshot "$id" "legible_${size}_${modes[$mode]}_again")
+            check_lines "$shot" "$scale" format format || fail "the HUD misread twice"
+        fi
         # The readouts' 10 px rows at 640 x 480 are read by eye only (their
         # screenshot is kept): OCR needs the room of the larger window.
         if [ "$mode" = 1 ] && [ "$scale" -ge 2 ]; then
@@ -167,7 +174,15 @@ for size in ${SIZES:-640x480 1280x960}; do
     grep -q "HUD font" "$GAME_OUT" && fail "the HUD font did not load at $size"
 done
 
-# ---- A window of another shape, and a missing font -----------------------------
+# ---- The full screen, a window of another shape, and a missing font -----------
+start_game "$BUILD_DIR" --fullscreen
+id=$(wait_window)
+geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = 1600x1200 ] || fail "--fullscreen opened $geometry on a 1600x1200 screen"
+close_window "$id"
+wait_game
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after --fullscreen"
+
 run="$E2E_WORK/run"
 mkdir -p "$run/meshes"
 for f in "$BUILD_DIR"/meshes/*; do
