@@ -3,7 +3,10 @@
 // optional, and with none the game opens its classic 640 x 480 window.
 
 struct GameOptions {
-    bool help = false; // --help: the options were listed, the game does not start
+    bool help = false;        // --help: the options were listed, the game does not start
+    unsigned windowWidth = 0; // px, --window WxH; 0: the classic 640 x 480
+    unsigned windowHeight = 0; // px
+    bool fullscreen = false;  // --fullscreen: the whole screen at the desktop's resolution
     const char* recordPath = 0; // --record FILE: the match is recorded into FILE
     const char* replayPath = 0; // --replay FILE: the recording in FILE is played back
     bool noSound = false; // --no-sound: starts muted, no audio device opened until M
@@ -14,6 +17,12 @@ extern GameOptions gameOptions;
 
 // Exit status of a command line that cannot be played.
 constexpr int BAD_OPTIONS_STATUS = 2;
+
+// The window sizes --window accepts, in px: the HUD needs the classic window's
+// room, and no display or driver goes beyond the largest.
+constexpr unsigned SMALLEST_WINDOW_WIDTH = 640;
+constexpr unsigned SMALLEST_WINDOW_HEIGHT = 480;
+constexpr unsigned LARGEST_WINDOW_SIDE = 16384;
 
 // Reads argv[1..argc-1] into gameOptions. Returns -1 when the game should
 // start, or the status to exit with: 0 after --help (the options listed on

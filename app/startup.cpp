@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/desktop.h"
 #include "app/engine.h"
 #include "app/frame_loop.h"
 #include "app/message.h"
@@ -22,15 +23,27 @@ irr::IrrlichtDevice* device = 0;
 irr::video::IVideoDriver* driver = 0;
 irr::scene::ISceneManager* sceneManager = 0;
 
-static const irr::core::dimension2d<irr::u32> WINDOW_SIZE(640, 480);
+static const irr::core::dimension2d<irr::u32> CLASSIC_WINDOW_SIZE(640, 480);
 static constexpr irr::u32 WINDOW_BITS = 16;
+
+// The window the command line asks for: the classic 640 x 480, a chosen
+// size, or for the full screen the desktop's resolution.
+static irr::core::dimension2d<irr::u32> windowSize()
+{
+    if (gameOptions.windowWidth != 0)
+        return irr::core::dimension2d<irr::u32>(gameOptions.windowWidth, gameOptions.windowHeight);
+    if (!gameOptions.fullscreen)
+        return CLASSIC_WINDOW_SIZE;
+    const irr::core::dimension2d<irr::u32> desktop = desktopSize();
+    return desktop.Width != 0 && desktop.Height != 0 ? desktop : CLASSIC_WINDOW_SIZE;
+}
 
 void startUp(unsigned seed)
 {
     srand(seed);
 
-    device = irr::createDevice(irr::video::EDT_OPENGL, WINDOW_SIZE, WINDOW_BITS,
-                               false /*fullscreen*/, false /*stencil*/, false /*vsync*/,
+    device = irr::createDevice(irr::video::EDT_OPENGL, windowSize(), WINDOW_BITS, gameOptions.fullscreen,
+                               false /*stencil*/, false /*vsync*/,
                                &gameEventReceiver);
     if (!device)
         reportMessage(MESSAGE_HALT, "Cannot create graphics driver!");

@@ -2,18 +2,23 @@
 # Frame rate of the real game under Xvfb with Mesa's software OpenGL at
 # 640 x 480, in every camera mode with the whole field on the track, against
 # the engine's bare loop measured in the same run; start-up time to the first
-# drawn frame, and peak memory. Usage: bench/game_frame_rate.sh BUILD_DIR
+# drawn frame, and peak memory. Usage: bench/game_frame_rate.sh BUILD_DIR;
+# WINDOW=1280x960 measures a window of that size instead.
 source "$(dirname "$0")/../tests/e2e/lib.sh" "${1:-build}"
 settle="${SETTLE_SECONDS:-4}"
 
-start_xvfb
+if [ -n "${WINDOW:-}" ]; then
+    start_xvfb 1920x1200
+else
+    start_xvfb
+fi
 bare=$("$BUILD_DIR/bench/skorvane_bare_loop" 5 | grep '^bare loop')
 bare_ms=$(sed -E 's/.*ms_per_frame=([0-9.]+).*/\1/' <<<"$bare")
 echo "$bare"
 
 # Start-up: from launch until the caption appears, which the first drawn frame writes.
 launch=$(date +%s%N)
-start_game
+start_game "$BUILD_DIR" ${WINDOW:+--window "$WINDOW"}
 id=""
 while [ -z "$id" ]; do
     id=$(xdotool search --name '^Skorvane A0\.85' 2>/dev/null | head -n 1 || true)

@@ -43,6 +43,7 @@ int main(int argc, char** argv)
     makePlayerTextures(out);
     makeArenaMeshes(out);
     makePlayerMeshes(out);
+    makeHudFonts(out);
 
     unloadFonts();
     engine->drop(); // made by createDeviceEx: ours to drop

@@ -41,3 +41,4 @@ void makeScoreboardTextures(AssetOutput& out);
 void makePlayerTextures(AssetOutput& out);
 void makeArenaMeshes(AssetOutput& out);
 void makePlayerMeshes(AssetOutput& out);
+void makeHudFonts(AssetOutput& out);

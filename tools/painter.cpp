@@ -54,6 +54,11 @@ void unloadFonts()
     fontLibrary = nullptr;
 }
 
+cairo_font_face_t* fontFace(FontStyle style)
+{
+    return cairoFaces[style];
+}
+
 Canvas newCanvas(int width, int height)
 {
     Canvas canvas;

@@ -10,6 +10,8 @@ enum FontStyle { FONT_BOLD, FONT_CONDENSED_BOLD, FONT_MONO_BOLD, FONT_STYLE_COUN
 // printing which file is missing) when one cannot be read.
 bool loadFonts();
 void unloadFonts();
+// The loaded face of a style, for text laid out glyph by glyph.
+cairo_font_face_t* fontFace(FontStyle style);
 
 struct Canvas {
     cairo_surface_t* surface = nullptr;

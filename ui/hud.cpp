@@ -1,5 +1,6 @@
 #include "ui/hud.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cwchar>
 
@@ -11,6 +12,7 @@
 #include "players/player.h"
 #include "players/player_dump.h"
 #include "ui/cameras.h"
+#include "ui/hud_font.h"
 #include "ui/input.h"
 #include "ui/palette.h"
 #include "ui/readouts.h"
@@ -52,6 +54,13 @@ static constexpr irr::s32 HOME_COLUMN_LEFT = 10; // px
 static constexpr irr::s32 AWAY_COLUMN_LEFT = 470; // px
 static constexpr irr::s32 COLUMN_WIDTH = 160;    // px
 
+// The layout above is for a 640 x 480 window; other windows get it scaled.
+static constexpr irr::s32 LAYOUT_WIDTH = 640;  // px
+static constexpr irr::s32 LAYOUT_HEIGHT = 480; // px
+// Written by setupHud from the window's size; 640 x 480 and 1 until then.
+static irr::core::dimension2d<irr::u32> hudWindow(LAYOUT_WIDTH, LAYOUT_HEIGHT);
+static float hudScale = 1.0f;
+
 static constexpr double CM_PER_METRE = 100.0;
 static constexpr double DEGREES_PER_RADIAN = 180.0 / 3.14159265358979323846;
 static constexpr double CM_PER_MS_PER_MPH = 0.044704; // one mile per hour in cm/ms
@@ -64,10 +73,52 @@ static void formatHud(const wchar_t* format, ...)
     va_end(arguments);
 }
 
-static irr::gui::IGUIStaticText* addText(const rect<irr::s32>& area)
+float hudLayoutScale(irr::core::dimension2d<irr::u32> window)
 {
-    return device->getGUIEnvironment()->addStaticText(hudText, area, false /*border*/, true /*wordWrap*/,
-                                                      0 /*parent*/, -1 /*id*/, false /*fillBackground*/);
+    const float across = static_cast<float>(window.Width) / LAYOUT_WIDTH;
+    const float down = static_cast<float>(window.Height) / LAYOUT_HEIGHT;
+    return across < down ? across : down;
+}
+
+static irr::s32 placed(float anchor, irr::s32 layoutAnchor, irr::s32 coordinate)
+{
+    return static_cast<irr::s32>(std::lround(anchor + (coordinate - layoutAnchor) * hudScale));
+}
+
+// A rectangle of the 640 x 480 layout in the window: scaled by hudScale and
+// held to the window's left edge, centre or right edge by the third of the
+// layout it lies in, and to the top (or, `fromBottom`, to the bottom). On a
+// 4:3 window that is plain scaling; on a wider or taller one the HUD keeps to
+// the window's edges and corners, and what touches in the layout still touches.
+static rect<irr::s32> placeOnWindow(const rect<irr::s32>& area, bool fromBottom = false)
+{
+    const irr::s32 centre = (area.UpperLeftCorner.X + area.LowerRightCorner.X) / 2;
+    irr::s32 layoutX = 0;
+    float windowX = 0.0f;
+    if (centre >= 2 * LAYOUT_WIDTH / 3) {
+        layoutX = LAYOUT_WIDTH;
+        windowX = hudWindow.Width;
+    } else if (centre >= LAYOUT_WIDTH / 3) {
+        layoutX = LAYOUT_WIDTH / 2;
+        windowX = hudWindow.Width / 2.0f;
+    }
+    const irr::s32 layoutY = fromBottom ? LAYOUT_HEIGHT : 0;
+    const float windowY = fromBottom ? hudWindow.Height : 0.0f;
+    return rect<irr::s32>(placed(windowX, layoutX, area.UpperLeftCorner.X),
+                          placed(windowY, layoutY, area.UpperLeftCorner.Y),
+                          placed(windowX, layoutX, area.LowerRightCorner.X),
+                          placed(windowY, layoutY, area.LowerRightCorner.Y));
+}
+
+static irr::gui::IGUIStaticText* addText(const rect<irr::s32>& area, bool fromBottom = false)
+{
+    irr::gui::IGUIStaticText* text = device->getGUIEnvironment()->addStaticText(
+        hudText, placeOnWindow(area, fromBottom), false /*border*/, true /*wordWrap*/, 0 /*parent*/, -1 /*id*/,
+        false /*fillBackground*/);
+    // The first letter's dark outline reaches a little left of the text's
+    // rectangle; clipped there, the letter's edge would melt into the ground.
+    text->setTextRestrainedInside(false);
+    return text;
 }
 
 static rect<irr::s32> rosterRect(irr::s32 left, irr::s32 top, int row)
@@ -82,51 +133,18 @@ static void colourText(irr::gui::IGUIStaticText* text, SColor colour)
     text->enableOverrideColor(true);
 }
 
-// The engine's built-in font draws one-pixel strokes, which half-transparent
-// colours over the bright track all but wash out. Each glyph is thickened by
-// one pixel to the right within its own cell, leaving the cell's last column
-// (the gap between letters) alone, so the layout keeps its metrics.
-static void thickenFont()
-{
-    irr::gui::IGUIFont* font = device->getGUIEnvironment()->getBuiltInFont();
-    if (!font || font->getType() != irr::gui::EGFT_BITMAP)
-        return;
-    irr::gui::IGUISpriteBank* bank = static_cast<irr::gui::IGUIFontBitmap*>(font)->getSpriteBank();
-    if (!bank || bank->getTextureCount() == 0 || !bank->getTexture(0))
-        return;
-    irr::video::ITexture* thin = bank->getTexture(0);
-    // A driver that keeps no pixels (the null driver) has nothing to thicken.
-    if (!thin->lock(irr::video::ETLM_READ_ONLY))
-        return;
-    thin->unlock();
-    irr::video::IImage* image = driver->createImage(thin, irr::core::position2d<irr::s32>(0, 0), thin->getOriginalSize());
-    if (!image)
-        return;
-    const irr::core::dimension2d<irr::u32> size = image->getDimension();
-    const irr::core::array<rect<irr::s32>>& cells = bank->getPositions();
-    for (irr::u32 c = 0; c < cells.size(); ++c) {
-        rect<irr::s32> cell = cells[c];
-        cell.clipAgainst(rect<irr::s32>(0, 0, size.Width, size.Height));
-        for (irr::s32 y = cell.UpperLeftCorner.Y; y < cell.LowerRightCorner.Y; ++y)
-            // Right to left, so a thickened pixel is not thickened again.
-            for (irr::s32 x = cell.LowerRightCorner.X - 2; x > cell.UpperLeftCorner.X; --x) {
-                const SColor left = image->getPixel(x - 1, y);
-                if (left.getAlpha() > image->getPixel(x, y).getAlpha())
-                    image->setPixel(x, y, left);
-            }
-    }
-    irr::video::ITexture* thick = driver->addTexture("hud-font-thick", image);
-    image->drop();
-    if (thick)
-        bank->setTexture(0, thick);
-}
-
 void setupHud()
 {
     // The mouse only turns the free camera; a pointer over the arena is clutter.
     if (irr::gui::ICursorControl* cursor = device->getCursorControl())
         cursor->setVisible(false);
-    thickenFont();
+    hudWindow = driver->getScreenSize();
+    hudScale = hudLayoutScale(hudWindow);
+    // A readout's two lines fill the gap down to its state line.
+    const irr::s32 linePitch = (placeOnWindow(rosterRect(HOME_COLUMN_LEFT, STATE_TOP, 0)).UpperLeftCorner.Y -
+                                placeOnWindow(rosterRect(HOME_COLUMN_LEFT, READOUT_TOP, 0)).UpperLeftCorner.Y) /
+                               2;
+    useHudFont(hudScale, linePitch);
 
     // The creation texts are placeholders, replaced by the first update.
     formatHud(L"THIS IS A TEST STRING");
@@ -139,13 +157,14 @@ void setupHud()
     }
 
     formatHud(L"BALL STAT FIX ME");
-    ballStatusText = addText(BALL_STATUS_RECT);
+    // The two lines under the arena keep to the window's bottom.
+    ballStatusText = addText(BALL_STATUS_RECT, true);
     colourText(ballStatusText, WHITE);
     formatHud(L"HOU:00 MAD:00 1 21:12");
     scoreText = addText(SCORE_RECT);
     colourText(scoreText, AWAY_GREEN);
     formatHud(L"COLOR COMMENTARY");
-    commentaryText = addText(COMMENTARY_RECT);
+    commentaryText = addText(COMMENTARY_RECT, true);
     colourText(commentaryText, YELLOW);
 }
 
@@ -158,7 +177,7 @@ void forgetHud()
 
 static void drawRectangle(SColor colour, const rect<irr::s32>& area)
 {
-    driver->draw2DRectangle(colour, area, 0);
+    driver->draw2DRectangle(colour, placeOnWindow(area), 0);
 }
 
 static void drawMarkers(const Player& p)
@@ -272,5 +291,5 @@ void updateHud()
         updateCommentary();
         updateScoreLine();
     }
-    device->getGUIEnvironment()->drawAll();
+    drawHudTexts();
 }

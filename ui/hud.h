@@ -1,5 +1,6 @@
 #pragma once
-// The HUD: static texts and marker rectangles over the 640 x 480 window.
+// The HUD: static texts and marker rectangles, laid out for a 640 x 480
+// window and scaled to the game's window.
 #include <irrlicht.h>
 
 constexpr int HUD_TEXT_SIZE = 1024; // wide characters
@@ -14,7 +15,11 @@ extern irr::gui::IGUIStaticText* ballStatusText;
 extern irr::gui::IGUIStaticText* scoreText;
 extern irr::gui::IGUIStaticText* commentaryText;
 
+// Makes the texts for the window's size and chooses the HUD font for it.
 void setupHud();
+// How many times the 640 x 480 layout a window of `window` px holds: the
+// smaller of its two ratios, so the whole HUD fits.
+float hudLayoutScale(irr::core::dimension2d<irr::u32> window);
 // Does nothing until setupHud has made the texts.
 void updateHud();
 // Lets go of the text handles, as before setupHud: for a device that is being

@@ -20,12 +20,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display and exports DISPLAY. An X server resets when
-# its last client leaves, and a client that connects during the reset (the
-# game, just after the readiness probe) is refused: -noreset keeps it up.
+# Starts Xvfb on a free display and exports DISPLAY; its screen is 1024x768
+# unless given as WxH. An X server resets when its last client leaves, and a
+# client that connects during the reset (the game, just after the readiness
+# probe) is refused: -noreset keeps it up.
 # The window tests also take turns starting servers, under a lock the servers
 # do not inherit, each on a display that has neither a lock file nor a socket.
 start_xvfb() {
+    local screen="${1:-1024x768}"
     exec 9>/tmp/skorvane-e2e-xvfb.lock
     flock -w 60 9 || fail "another window test holds the X server lock"
     local number=""
@@ -36,7 +38,7 @@ start_xvfb() {
         fi
     done
     [ -n "$number" ] || { flock -u 9; fail "no free X display"; }
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset 9>&- >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "${screen}x24" -nolisten tcp -noreset 9>&- >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$number"
     local ready=""
@@ -54,10 +56,10 @@ start_xvfb() {
 }
 
 # Starts the game from a run folder (default: the build folder) in the
-# background, with the options that follow the folder.
+# background; any further arguments are the game's options.
 start_game() {
     local run_dir="${1:-$BUILD_DIR}"
-    [ $# -gt 0 ] && shift
+    shift || true
     (cd "$run_dir" && exec stdbuf -o0 "$BUILD_DIR/skorvane" "$@" >"$GAME_OUT" 2>&1) &
     GAME_PID=$!
 }

@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# The HUD reads as it should, by OCR (tesseract), in a real window at the
+# classic 640 x 480 and at 1280 x 960: the score line and the ball line in
+# each camera mode, before play (where their texts are known to the letter)
+# and during automatic play (where every character must fit the line's
+# format), and at 1280 x 960 a home and an away readout of the roster.
+# Then the full screen, a window of a chosen size, bad window options, and
+# the engine's font standing in for a missing HUD font. Screenshots stay in
+# e2e-artifacts/ (legible_*.png).
+source "$(dirname "$0")/lib.sh" "$1"
+
+command -v tesseract >/dev/null || fail "tesseract is not installed (Debian: tesseract-ocr)"
+
+# ---- Bad window options: a message and status 2, before any window -----------
+for options in "--window 0x0" "--window abc" "--window 100000x100000" "--window" "--no-such-option"; do
+    status=0
+    # shellcheck disable=SC2086 # the options are meant to split into words
+    "$BUILD_DIR/skorvane" $options >"$E2E_WORK/options.out" 2>&1 || status=$?
+    [ "$status" = 2 ] || fail "status $status after '$options'"
+    grep -q '^skorvane: ' "$E2E_WORK/options.out" || fail "no message after '$options'"
+    echo "refused '$options': $(cat "$E2E_WORK/options.out")"
+done
+"$BUILD_DIR/skorvane" --help | grep -q -- '--window WxH' || fail "--help does not list --window"
+"$BUILD_DIR/skorvane" --help | grep -q -- '--fullscreen' || fail "--help does not list --fullscreen"
+
+# ---- Reading the HUD ------------------------------------------------------------
+
+# Prints what OCR reads in one line of HUD text: the area X,Y,W,H (px of the
+# 640 x 480 layout, scaled by SCALE) of screenshot SHOT. Every HUD line is
+# drawn on its own dark band, which joins the outlines of its glyphs: the
+# largest near-black patch in the area is that band, and only the band goes
+# to OCR, enlarged to ENLARGE percent of the classic size, dark on light.
+# WHITELIST holds the characters the line's format can contain; PSM is
+# tesseract's page layout (7: one line, 6: a block of lines).
+read_hud_line() {
+    local shot="$1" scale="$2" x="$3" y="$4" w="$5" h="$6" whitelist="$7" psm="$8" enlarge="$9"
+    local area="$E2E_WORK/area.png" line="$E2E_WORK/line.png" band
+    convert "$shot" -crop "$(( (w + 8) * scale ))x$(( h * scale ))+$(( (x - 4) * scale ))+$(( y * scale ))" +repage "$area"
+    band=$(convert "$area" -colorspace gray -threshold 6% -negate \
+               -define connected-components:verbose=true -connected-components 8 null: |
+           awk '/gray\(255\)|srgb\(255,255,255\)/ { split($2, a, /[x+]/); if (a[1] * a[2] > best) { best = a[1] * a[2]; box = $2 } }
+                END { print box }')
+    [ -n "$band" ] || { echo "(no band)"; return; }
+    # In a block of lines, the ground beside a shorter line is blacked out:
+    # only the band and the glyphs within it (its mask closed over them) stay.
+    local kept="$E2E_WORK/kept.png"
+    if [ "$psm" = 6 ]; then
+        convert "$area" -colorspace gray \( +clone -threshold 6% -negate -morphology Close "Disk:$(( 2 * scale ))" \) \
+            -compose multiply -composite "$kept"
+    else
+        convert "$area" -colorspace gray "$kept"
+    fi
+    # Glyphs are at least half bright; stretched, their soft edges firm up.
+    convert "$kept" -crop "$band" +repage -resize "$(( enlarge / scale ))%" -level 0,50% -negate \
+        -bordercolor white -border 16 "$line"
+    tesseract "$line" - --psm "$psm" -c tessedit_char_whitelist="$whitelist" 2>/dev/null | sed '/^\s*$/d' |
+        tr '\n' '|' | sed 's/|$//'
+}
+
+# OCR's spacing and its reading of colons on glyphs this small vary with
+# the enlargement, as a reader might lean closer: a text passes when its
+# reading at three, four, five or six times the classic size matches PATTERN
+# (a regular expression) exactly. Prints the last reading.
+read_matching() {
+    local pattern="$1" reading=""; shift
+    for enlarge in 300 400 500 600; do
+        reading=$(read_hud_line "$@" "$enlarge")
+        [[ "$reading" =~ $pattern ]] && break
+    done
+    echo "$reading"
+}
+
+SCORE_CHARACTERS="HOUMAD:0123456789 "
+BALL_CHARACTERS="0123456789.-mphHA "
+READOUT_CHARACTERS="HAr:tmphexuk.-0123456789 "
+SCORE_FORMAT='^HOU:[0-9]{2} MAD:[0-9]{2} [0-9] [0-6][0-9]:[0-5][0-9]$'
+# "%02.1fm %03d %03dmph", then the holder if any: three places at least, a
+# minus sign taking one.
+BALL_FORMAT='^[0-9]{1,2}\.[0-9]m (-[0-9]{2,}|[0-9]{3,}) (-[0-9]{2,}|[0-9]{3,})mph( [HA][0-9])?$'
+
+# Checks the score line (280, 15) and the ball line (280, 460) of SHOT against
+# exact texts or, with "format", against their formats; in play, the score
+# and the clock must also agree with the last reading: scores never fall, and
+# the clock runs down within a period. Says what failed and returns 1.
+check_lines() {
+    local shot="$1" scale="$2" score_pattern="$SCORE_FORMAT" ball_pattern="$BALL_FORMAT" score ball
+    if [ "$3" != format ]; then
+        score_pattern="^$3\$"
+        ball_pattern="^${4//./\\.}\$"
+    fi
+    # The score line's band ends before the centre readout's begins at 30.
+    score=$(read_matching "$score_pattern" "$shot" "$scale" 280 15 160 15 "$SCORE_CHARACTERS" 7)
+    ball=$(read_matching "$ball_pattern" "$shot" "$scale" 280 460 160 18 "$BALL_CHARACTERS" 7)
+    echo "$(basename "$shot"): score '$score', ball '$ball'"
+    [[ "$score" =~ $score_pattern ]] || { echo "score line of $(basename "$shot") read as '$score'"; return 1; }
+    [[ "$ball" =~ $ball_pattern ]] || { echo "ball line of $(basename "$shot") read as '$ball'"; return 1; }
+    [ "$3" = format ] || return 0
+    local home=$((10#${score:4:2})) away=$((10#${score:11:2})) period=${score:14:1}
+    local clock=$((10#${score:16:2} * 60 + 10#${score:19:2}))
+    if [ -n "$LAST_PERIOD" ]; then
+        [ "$home" -ge "$LAST_HOME" ] && [ "$away" -ge "$LAST_AWAY" ] || { echo "the score fell to '$score'"; return 1; }
+        [ "$period" -gt "$LAST_PERIOD" ] || { [ "$period" = "$LAST_PERIOD" ] && [ "$clock" -le "$LAST_CLOCK" ]; } ||
+            { echo "the clock went back to '$score'"; return 1; }
+    fi
+    LAST_HOME=$home LAST_AWAY=$away LAST_PERIOD=$period LAST_CLOCK=$clock
+}
+
+# Checks a roster readout, LEFT px from the layout's left edge, row 0.
+check_readout() {
+    local shot="$1" scale="$2" left="$3" team="$4" readout pattern
+    # "%c%d r:%3.1fm t:%03d mph:%3d hp:%d", then "e:%d u:%d k:%d p:%d x:%d".
+    local whole='(0|-?[1-9][0-9]*)'
+    pattern="^${team}0 r:[0-9]{1,3}\.[0-9]m t:(-[0-9]{2,}|[0-9]{3,}) mph: *$whole hp:$whole"
+    pattern+="\|e:$whole u:$whole k:$whole p:$whole x:$whole\$"
+    readout=$(read_matching "$pattern" "$shot" "$scale" "$left" 50 160 21 "$READOUT_CHARACTERS" 6)
+    echo "$(basename "$shot"): readout $team '$readout'"
+    [[ "$readout" =~ $pattern ]] || fail "the $team readout of $(basename "$shot") read as '$readout'"
+}
+
+start_xvfb 1600x1200
+for size in ${SIZES:-640x480 1280x960}; do
+    scale=$(( ${size%x*} / 640 ))
+    if [ "$size" = 640x480 ]; then start_game; else start_game "$BUILD_DIR" --window "$size"; fi
+    id=$(wait_window)
+    geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+    [ "$geometry" = "$size" ] || fail "the window is $geometry, not $size"
+    sleep 2
+
+    # Before play the clock stands at 60:00 and the ball rests where it starts.
+    modes=(overhead end-view ball-chase player-chase)
+    for mode in 0 1 2 3; do
+        shot=$(screenshot "$id" "legible_${size}_before_${modes[$mode]}")
+        check_lines "$shot" "$scale" "HOU:00 MAD:00 0 60:00" "28.6m 270 000mph" || fail "the HUD misread"
+        send_keys "$id" v
+        sleep 1
+    done
+
+    # Automatic play: the teams on the track and the ball in flight; home
+    # skater 5 for the player chase. Roster readouts in the end view.
+    LAST_PERIOD=""
+    send_keys "$id" space
+    wait_ticks "$id" 500 15 90
+    send_keys "$id" 5
+    for mode in 0 1 2 3; do
+        sleep 1
+        # In play the lines change every frame; OCR gets a second frame when it
+        # misreads the first (one misread in tens of lines at 640 x 480, where
+        # a line is 10 px high), but never a third.
+        shot=$(screenshot "$id" "legible_${size}_${modes[$mode]}")
+        if ! check_lines "$shot" "$scale" format format; then
+            shot=$(screenshot "$id" "legible_${size}_${modes[$mode]}_again")
+            check_lines "$shot" "$scale" format format || fail "the HUD misread twice"
+        fi
+        # The readouts' 10 px rows at 640 x 480 are read by eye only (their
+        # screenshot is kept): OCR needs the room of the larger window.
+        if [ "$mode" = 1 ] && [ "$scale" -ge 2 ]; then
+            send_keys "$id" u
+            sleep 1.5
+            shot=$(screenshot "$id" "legible_${size}_roster")
+            check_readout "$shot" "$scale" 10 H
+            check_readout "$shot" "$scale" 470 A
+            send_keys "$id" u
+        fi
+        send_keys "$id" v
+    done
+
+    # The home team marker, a 20 px square at (5, 5) in the layout, scales too.
+    read -r r g b <<<"$(pixel "$shot" $(( 23 * scale )) $(( 23 * scale )))"
+    [ $((r - b)) -gt 60 ] && [ "$r" -gt "$g" ] || fail "no home team marker at the scaled top left ($r $g $b)"
+
+    close_window "$id"
+    wait_game
+    [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS at $size"
+    grep -q "HUD font" "$GAME_OUT" && fail "the HUD font did not load at $size"
+done
+
+# ---- The full screen, a window of another shape, and a missing font -----------
+start_game "$BUILD_DIR" --fullscreen
+id=$(wait_window)
+geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = 1600x1200 ] || fail "--fullscreen opened $geometry on a 1600x1200 screen"
+close_window "$id"
+wait_game
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after --fullscreen"
+
+run="$E2E_WORK/run"
+mkdir -p "$run/meshes"
+for f in "$BUILD_DIR"/meshes/*; do
+    case "$(basename "$f")" in hudfont-*) ;; *) ln -s "$f" "$run/meshes/" ;; esac
+done
+start_game "$run" --window 1000x600
+id=$(wait_window)
+sleep 2
+geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = 1000x600 ] || fail "the window is $geometry, not 1000x600"
+check_scene "$(screenshot "$id" legible_engine_font)"
+grep -q "^HUD font meshes/hudfont-125.xml missing or damaged: the HUD uses the engine's font$" "$GAME_OUT" ||
+    fail "no warning about the missing HUD font"
+close_window "$id"
+wait_game
+[ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS with the engine's font"
+echo "PASS"
