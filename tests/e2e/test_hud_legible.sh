@@ -25,51 +25,6 @@ done
 
 # ---- Reading the HUD ------------------------------------------------------------
 
-# Prints what OCR reads in one line of HUD text: the area X,Y,W,H (px of the
-# 640 x 480 layout, scaled by SCALE) of screenshot SHOT. Every HUD line is
-# drawn on its own dark band, which joins the outlines of its glyphs: the
-# largest near-black patch in the area is that band, and only the band goes
-# to OCR, enlarged to ENLARGE percent of the classic size, dark on light.
-# WHITELIST holds the characters the line's format can contain; PSM is
-# tesseract's page layout (7: one line, 6: a block of lines).
-read_hud_line() {
-    local shot="$1" scale="$2" x="$3" y="$4" w="$5" h="$6" whitelist="$7" psm="$8" enlarge="$9"
-    local area="$E2E_WORK/area.png" line="$E2E_WORK/line.png" band
-    convert "$shot" -crop "$(( (w + 8) * scale ))x$(( h * scale ))+$(( (x - 4) * scale ))+$(( y * scale ))" +repage "$area"
-    band=$(convert "$area" -colorspace gray -threshold 6% -negate \
-               -define connected-components:verbose=true -connected-components 8 null: |
-           awk '/gray\(255\)|srgb\(255,255,255\)/ { split($2, a, /[x+]/); if (a[1] * a[2] > best) { best = a[1] * a[2]; box = $2 } }
-                END { print box }')
-    [ -n "$band" ] || { echo "(no band)"; return; }
-    # In a block of lines, the ground beside a shorter line is blacked out:
-    # only the band and the glyphs within it (its mask closed over them) stay.
-    local kept="$E2E_WORK/kept.png"
-    if [ "$psm" = 6 ]; then
-        convert "$area" -colorspace gray \( +clone -threshold 6% -negate -morphology Close "Disk:$(( 2 * scale ))" \) \
-            -compose multiply -composite "$kept"
-    else
-        convert "$area" -colorspace gray "$kept"
-    fi
-    # Glyphs are at least half bright; stretched, their soft edges firm up.
-    convert "$kept" -crop "$band" +repage -resize "$(( enlarge / scale ))%" -level 0,50% -negate \
-        -bordercolor white -border 16 "$line"
-    tesseract "$line" - --psm "$psm" -c tessedit_char_whitelist="$whitelist" 2>/dev/null | sed '/^\s*$/d' |
-        tr '\n' '|' | sed 's/|$//'
-}
-
-# OCR's spacing and its reading of colons on glyphs this small vary with
-# the enlargement, as a reader might lean closer: a text passes when its
-# reading at three, four, five or six times the classic size matches PATTERN
-# (a regular expression) exactly. Prints the last reading.
-read_matching() {
-    local pattern="$1" reading=""; shift
-    for enlarge in 300 400 500 600; do
-        reading=$(read_hud_line "$@" "$enlarge")
-        [[ "$reading" =~ $pattern ]] && break
-    done
-    echo "$reading"
-}
-
 SCORE_CHARACTERS="HOUMAD:0123456789 "
 BALL_CHARACTERS="0123456789.-mphHA "
 READOUT_CHARACTERS="HAr:tmphexuk.-0123456789 "

@@ -56,12 +56,10 @@ above "$before" 0.001 || fail "no crowd before the first firing (RMS $before)"
 above "$after" "$(awk -v b="$before" 'BEGIN { print b * 1.5 }')" || fail "not louder after the first firing ($before, then $after)"
 above "$playing" 0.005 || fail "hardly any sound in the play before M (RMS $playing)"
 above 0.00001 "$silenced" || fail "M did not silence the sound (RMS $silenced)"
-# The commentary line says so: the yellow letters of the bottom band, lifted
-# off the floor and enlarged, read as "Sound off" (the small font's f may read as an l).
-convert "$ARTIFACTS/sound-off.png" -crop 640x45+0+420 +repage \
-    -fx '(r>0.7 && g>0.7 && b<0.45) ? 0 : 1' -filter point -resize 400% "$E2E_WORK/line.png"
-said=$(tesseract "$E2E_WORK/line.png" - 2>/dev/null || true)
-grep -Eqi 'sound o[fl]{2}' <<<"$said" || fail "no 'Sound off' on the commentary line (read: $said)"
+# The commentary line says so, read by OCR as "Sound off" (a small f may read as an l).
+said=$(read_matching '^Sound o[fl]{2}$' "$ARTIFACTS/sound-off.png" 1 280 430 160 30 \
+        'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz ' 7)
+[[ "$said" =~ ^Sound\ o[fl]{2}$ ]] || fail "no 'Sound off' on the commentary line (read: $said)"
 
 # --no-sound: no device is opened (OpenAL writes no file) until M unmutes.
 rm -f "$wav"
