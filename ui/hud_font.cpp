@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/engine.h"
+#include "assets/asset_files.h"
 #include "ui/hud_font_files.h"
 
 using irr::core::rect;
@@ -84,26 +85,18 @@ private:
 };
 
 // The generated files are a few kilobytes; anything near this is not ours.
-constexpr long MAX_FONT_FILE_BYTES = 4L * 1024 * 1024;
+constexpr size_t MAX_FONT_FILE_BYTES = 4L * 1024 * 1024;
 constexpr irr::u32 MAX_FONT_PAGE_SIDE = 4096; // px
 
-// The file's bytes, or nothing when it is absent, empty, a folder or too large.
+// The file's bytes, or nothing when it is absent, empty, too large, or no
+// regular file (a named pipe there would otherwise hold start-up for ever).
 std::string readFontFile(const std::string& path)
 {
-    std::string bytes;
-    FILE* file = fopen(path.c_str(), "rb");
-    if (!file)
-        return bytes;
-    long size = -1;
-    if (fseek(file, 0, SEEK_END) == 0)
-        size = ftell(file);
-    if (size > 0 && size <= MAX_FONT_FILE_BYTES && fseek(file, 0, SEEK_SET) == 0) {
-        bytes.resize(static_cast<size_t>(size));
-        if (fread(&bytes[0], 1, bytes.size(), file) != bytes.size())
-            bytes.clear();
-    }
-    fclose(file);
-    return bytes;
+    std::vector<unsigned char> bytes;
+    bool more = false;
+    if (!readRegularFile(path.c_str(), MAX_FONT_FILE_BYTES, bytes, &more) || more)
+        return std::string();
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // The engine's XML reader is only given plain text that looks like a whole font.
