@@ -185,11 +185,11 @@ read_hud_line() {
 
 # OCR's spacing and its reading of colons on glyphs this small vary with
 # the enlargement, as a reader might lean closer: a text passes when its
-# reading at three, four, five or six times the classic size matches PATTERN
-# (a regular expression) exactly. Prints the last reading.
+# reading at three to six times the classic size, in steps of a half,
+# matches PATTERN (a regular expression) exactly. Prints the last reading.
 read_matching() {
     local pattern="$1" reading=""; shift
-    for enlarge in 300 400 500 600; do
+    for enlarge in 300 400 500 600 350 450 550; do
         reading=$(read_hud_line "$@" "$enlarge")
         [[ "$reading" =~ $pattern ]] && break
     done
