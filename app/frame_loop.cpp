@@ -1,11 +1,10 @@
 #include "app/frame_loop.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/tick_blend.h"
@@ -14,16 +13,12 @@
 #include "ui/hud.h"
 #include "ui/sound.h"
 
-bool running = false;
-bool paused = false;
 irr::s32 ps_array[FRAME_HISTOGRAM_SIZE];
 irr::s32 frameTimeSum = 0;
 irr::s32 frameCount = 0;
 float averageFrameTime = 0.0f;
 irr::s32 lastClock = 0;
-float tickStep = static_cast<float>(TICK_MS);
 irr::s32 tickTimeOwed = 0;
-long matchTickNumber = 0;
 
 // Frame rate last written to the caption; -1 so the first drawn pass writes it.
 static int captionFps = -1;
@@ -145,13 +140,6 @@ const wchar_t* windowCaption()
 void resetCaption()
 {
     captionFps = -1;
-}
-
-irr::s32 readClock()
-{
-    using namespace std::chrono;
-    static const steady_clock::time_point start = steady_clock::now();
-    return static_cast<irr::s32>(duration_cast<milliseconds>(steady_clock::now() - start).count());
 }
 
 void runFrameLoop()

@@ -4,34 +4,25 @@
 // exit statistics.
 #include <irrlicht.h>
 
+#include "core/run_state.h"
+
 constexpr int FRAME_HISTOGRAM_SIZE = 100000; // entries, one per whole millisecond
 constexpr int LONGEST_COUNTED_FRAME = 99;    // ms; longer stalls are dropped whole
 
-// The match runs in ticks of a fixed length of game time on every machine,
-// whatever the frame rate: 50 ticks a second of real time.
-constexpr int TICK_MS = 20;
 // The most ticks one pass runs: the 99 ms of the longest counted frame plus
 // the part of a tick left over from the pass before. More is dropped, as a
 // stall of 100 ms is.
 constexpr int MAX_TICKS_PER_PASS = 5;
 
-extern bool running;          // loop goes on while set; newGame sets it, the Q key clears it
-extern bool paused;           // stops the match tick, drawing goes on; newGame clears it
 extern irr::s32 ps_array[FRAME_HISTOGRAM_SIZE]; // frame-time histogram, cleared at start-up
 extern irr::s32 frameTimeSum; // ms, over counted frames (1..99 ms)
 extern irr::s32 frameCount;   // counted frames
 extern float averageFrameTime; // ms, the average drawn frame; the caption's "avg:"
 extern irr::s32 lastClock;    // ms, clock reading at the previous pass
-// ms of game time every match tick moves things by: TICK_MS (only tests stop
-// time with 0).
-extern float tickStep;
 // Real time (ms) the match has not yet run: each counted frame adds its
 // time, each tick takes TICK_MS; cleared with the frame statistics and while
 // paused, so a pause is not made up afterwards.
 extern irr::s32 tickTimeOwed;
-// Match ticks started since start-up (a new game does not reset it): tick
-// number n is the n-th. A key takes effect before tick matchTickNumber + 1.
-extern long matchTickNumber;
 
 // Clears the histogram and the average and takes the clock as the last reading.
 void clearFrameStatistics(irr::s32 now);
@@ -52,8 +43,6 @@ int takeDueTicks();
 // drawing, then matchTick. The window and the headless runner both use it.
 void runMatchTick();
 
-// Whole milliseconds of wall time since the program started, monotonic.
-irr::s32 readClock();
 
 // Runs passes while the device runs and `running` is set.
 void runFrameLoop();

@@ -10,12 +10,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "app/message.h"
+#include "core/message.h"
+#include "core/random.h"
 #include "app/recording.h"
 #include "app/replay.h"
-#include "app/switches.h"
+#include "core/switches.h"
 #include "app/startup.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
@@ -96,7 +97,7 @@ static bool buildHeadlessGame()
         snprintf(shared->fault, sizeof shared->fault, "no null-driver device");
         _exit(2);
     }
-    srand(seed);
+    seedRandom(seed);
     if (recordPath) {
         if (!openRecording(recordPath)) {
             snprintf(shared->fault, sizeof shared->fault, "cannot write the recording");
@@ -207,7 +208,7 @@ static void judgeReplayAtHalt()
 
 int playReplay()
 {
-    srand(replaySeed());
+    seedRandom(replaySeed());
     bikerSwitch = replayBikerSwitch();
     // No frames here: tick after tick, each after the keys that came before it.
     while (matchTickNumber < replayEndTick()) {

@@ -1,14 +1,14 @@
 // Skorvane: a violent team sport on a banked indoor track.
 #include <ctime>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "app/message.h"
+#include "core/message.h"
 #include "app/options.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"
-#include "app/switches.h"
+#include "core/switches.h"
 #include "ui/sound.h"
 
 // At the end of the run, however it ends: the recording gets its final

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "app/frame_loop.h"
+#include "core/run_state.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "match/match_stats.h"

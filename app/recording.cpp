@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/frame_loop.h"
+#include "core/run_state.h"
 #include "app/match_digest.h"
-#include "app/switches.h"
+#include "core/switches.h"
 
 // Open from startRecording until finishRecording; the whole run writes one file.
 static FILE* recordingFile = 0;

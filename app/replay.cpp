@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/commentary.h"
-#include "app/frame_loop.h"
+#include "core/commentary.h"
+#include "core/run_state.h"
 #include "app/match_digest.h"
 #include "app/recording.h"
 #include "ui/input.h"

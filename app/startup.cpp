@@ -3,11 +3,12 @@
 #include <cstdlib>
 
 #include "app/desktop.h"
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "app/message.h"
+#include "core/message.h"
+#include "core/random.h"
 #include "app/options.h"
-#include "app/switches.h"
+#include "core/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
@@ -18,10 +19,6 @@
 #include "ui/hud.h"
 #include "ui/input.h"
 #include "ui/sound.h"
-
-irr::IrrlichtDevice* device = 0;
-irr::video::IVideoDriver* driver = 0;
-irr::scene::ISceneManager* sceneManager = 0;
 
 static const irr::core::dimension2d<irr::u32> CLASSIC_WINDOW_SIZE(640, 480);
 static constexpr irr::u32 WINDOW_BITS = 16;
@@ -40,7 +37,7 @@ static irr::core::dimension2d<irr::u32> windowSize()
 
 void startUp(unsigned seed)
 {
-    srand(seed);
+    seedRandom(seed);
 
     device = irr::createDevice(irr::video::EDT_OPENGL, windowSize(), WINDOW_BITS, gameOptions.fullscreen,
                                false /*stencil*/, false /*vsync*/,

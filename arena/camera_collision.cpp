@@ -1,6 +1,6 @@
 #include "arena/camera_collision.h"
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "arena/scene_object.h"
 #include "ui/cameras.h"
 

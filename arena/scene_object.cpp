@@ -1,7 +1,7 @@
 #include "arena/scene_object.h"
 
-#include "app/engine.h"
-#include "app/message.h"
+#include "core/engine.h"
+#include "core/message.h"
 #include "assets/asset_loading.h"
 
 using irr::core::vector3df;

@@ -1,8 +1,8 @@
 #include "arena/stadium.h"
 
-#include "app/commentary.h"
-#include "app/engine.h"
-#include "app/switches.h"
+#include "core/commentary.h"
+#include "core/engine.h"
+#include "core/switches.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"
 

@@ -4,8 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "assets/asset_files.h"
+#include "core/files.h"
 
 using irr::scene::IAnimatedMesh;
 

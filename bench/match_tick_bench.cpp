@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/engine.h"
+#include "core/random.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/startup.h"
 #include "match/ball.h"
@@ -78,7 +79,7 @@ bool setUpMatch()
     irr::IrrlichtDevice* engine = irr::createDeviceEx(params);
     if (!engine)
         return false;
-    srand(2024);
+    seedRandom(2024);
     useDevice(engine);
     buildGame();
     autoPlay = true;

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "app/commentary.h"
-#include "app/engine.h"
-#include "app/frame_loop.h"
-#include "app/message.h"
+#include "core/commentary.h"
+#include "core/engine.h"
+#include "core/run_state.h"
+#include "core/message.h"
 #include "arena/scene_object.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"

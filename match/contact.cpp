@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/commentary.h"
-#include "app/random.h"
+#include "core/commentary.h"
+#include "core/random.h"
 #include "assets/asset_loading.h"
 #include "match/ball.h"
 #include "match/match_events.h"

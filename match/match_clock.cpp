@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/message.h"
+#include "core/message.h"
 #include "match/match_events.h"
 
 // Constructed before start-up; the stadium builder fills the boards' nodes.

@@ -1,7 +1,7 @@
 #include <initializer_list>
 
-#include "app/frame_loop.h"
-#include "app/random.h"
+#include "core/run_state.h"
+#include "core/random.h"
 #include "match/ball.h"
 #include "match/contact.h"
 #include "match/match_clock.h"

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/commentary.h"
+#include "core/commentary.h"
 #include "match/ball.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"

@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "app/commentary.h"
-#include "app/message.h"
-#include "app/switches.h"
+#include "core/commentary.h"
+#include "core/message.h"
+#include "core/switches.h"
 #include "arena/scene_object.h"
 #include "assets/asset_loading.h"
 #include "players/track.h"

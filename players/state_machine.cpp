@@ -2,9 +2,9 @@
 // decision, ahead of the motion step.
 #include <cmath>
 
-#include "app/commentary.h"
-#include "app/message.h"
-#include "app/random.h"
+#include "core/commentary.h"
+#include "core/message.h"
+#include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "match/match_events.h"

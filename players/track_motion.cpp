@@ -2,9 +2,9 @@
 // setters, and the per-tick integration, placement and turn of a player.
 #include <cmath>
 
-#include "app/frame_loop.h"
-#include "app/message.h"
-#include "app/switches.h"
+#include "core/run_state.h"
+#include "core/message.h"
+#include "core/switches.h"
 #include "players/player.h"
 #include "players/track.h"
 #include "players/player_dump.h"

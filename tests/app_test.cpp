@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/commentary.h"
-#include "app/engine.h"
+#include "core/commentary.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "app/message.h"
-#include "app/random.h"
-#include "app/switches.h"
+#include "core/message.h"
+#include "core/random.h"
+#include "core/switches.h"
 #include "test_support.h"
 
 namespace {
@@ -202,7 +202,7 @@ TEST(CommentaryTest, PlayerLinesAndLongTextsAreBounded)
 
 TEST(RandomTest, DrawsStayWithinTheScaleEitherSign)
 {
-    srand(7);
+    seedRandom(7);
     float lo = 1e9f, hi = -1e9f;
     for (int i = 0; i < 20000; ++i) {
         const float v = randomScaled(1160.0f);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/commentary.h"
-#include "app/engine.h"
-#include "app/switches.h"
+#include "core/commentary.h"
+#include "core/engine.h"
+#include "core/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/startup.h"
 #include "test_support.h"
 #include "tools/atlas.h"

@@ -16,10 +16,10 @@
 #include <tuple>
 #include <vector>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/startup.h"
-#include "app/switches.h"
+#include "core/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "assets/asset_files.h"

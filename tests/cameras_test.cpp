@@ -1,7 +1,7 @@
 // The free and chase cameras and the four camera modes, on the null driver.
 #include <cmath>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "match/ball.h"
 #include "players/player.h"
 #include "test_support.h"

@@ -3,7 +3,8 @@
 // crashes, and every player and ball field stays a number.
 #include <cstdlib>
 
-#include "app/engine.h"
+#include "core/engine.h"
+#include "core/random.h"
 #include "app/frame_loop.h"
 #include "app/headless_match.h"
 #include "app/startup.h"
@@ -48,6 +49,7 @@ TEST_F(InputFuzzTest, RandomEventsBetweenFramesLeaveEverythingSound)
     useDevice(device);
     buildGame();
     srand(20261208);
+    seedRandom(20261208);
     // Frames of 20 ms, counted as the loop counts them.
     clearFrameStatistics(0);
     irr::s32 now = 0;

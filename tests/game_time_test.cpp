@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/engine.h"
+#include "core/random.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/match_digest.h"
 #include "app/startup.h"
@@ -52,7 +53,7 @@ protected:
         useDevice(device);
         captureStdout([&] {
             buildGame();
-            srand(1208);
+            seedRandom(1208);
             release(irr::KEY_KEY_O, true);
             release(irr::KEY_TAB);
             release(irr::KEY_KEY_O, true);

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "test_support.h"
 #include "ui/hud.h"
 #include "ui/hud_font.h"

@@ -2,7 +2,7 @@
 // ball, penalties, and which team-mates are offered the pass.
 #include <cstdlib>
 
-#include "app/random.h"
+#include "core/random.h"
 #include "match/contact.h"
 #include "match_support.h"
 
@@ -121,7 +121,7 @@ TEST_F(ContactTest, ConditionBandsAtTheirEdges)
 
 TEST_F(ContactTest, CarrierLosesTheBallAtItsKindsRate)
 {
-    srand(2024);
+    seedRandom(2024);
     Player& catcher = home_players[3];
     Player& skater = home_players[5];
     EXPECT_FALSE(losesBall(catcher)) << "only a carrier can lose the ball";
@@ -140,7 +140,7 @@ TEST_F(ContactTest, CarrierLosesTheBallAtItsKindsRate)
 
 TEST_F(ContactTest, RoughingTheCatcherWhoLosesTheBall)
 {
-    srand(99);
+    seedRandom(99);
     Player& catcher = home_players[3];
     Player& skater = away_players[6];
     placeOnTrack(away_players[4], 2600, 5.0f); // the other team's catcher, lapping far off
@@ -171,7 +171,7 @@ TEST_F(ContactTest, RoughingTheCatcherWhoLosesTheBall)
 
 TEST_F(ContactTest, BikerWhoKnocksTheBallFromACatcherServesBothPenalties)
 {
-    srand(7);
+    seedRandom(7);
     Player& biker = home_players[1];
     Player& catcher = away_players[4];
     bool lost = false;

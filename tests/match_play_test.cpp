@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/random.h"
 #include "match_support.h"
 
 namespace {
@@ -23,7 +24,7 @@ struct Play {
 
 TEST_F(MatchPlayTest, FireCatchPassAndRunToAGoalOrAMiss)
 {
-    srand(31);
+    seedRandom(31);
     autoPlay = true;
     Play play;
     bool ended = false;
@@ -81,7 +82,7 @@ static std::string playWholeMatch(unsigned seed, int* exitStatus)
     if (child == 0) {
         close(pipeEnds[0]);
         dup2(pipeEnds[1], 1);
-        srand(seed);
+        seedRandom(seed);
         newGame();
         autoPlay = true;
         long ticks = 0;

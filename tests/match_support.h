@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/commentary.h"
-#include "app/engine.h"
+#include "core/commentary.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "arena/scoreboard.h"
 #include "match/ball.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/frame_loop.h"
-#include "app/switches.h"
+#include "core/switches.h"
 #include "players/player.h"
 #include "players/track.h"
 #include "players_support.h"

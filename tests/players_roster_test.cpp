@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/engine.h"
-#include "app/switches.h"
+#include "core/engine.h"
+#include "core/switches.h"
 #include "players/player.h"
 #include "players/track.h"
 #include "players_support.h"

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/commentary.h"
+#include "core/random.h"
+#include "core/commentary.h"
 #include "app/frame_loop.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
@@ -453,7 +454,7 @@ TEST_F(StateMachineTest, SoakAllTwentyStayFiniteThroughLongAutomaticMatches)
     int outOfBounds = 0;
     for (unsigned seed : seeds) {
         SCOPED_TRACE(seed);
-        srand(seed);
+        seedRandom(seed);
         newGame();
         autoPlay = true;
         int firstBad = -1;

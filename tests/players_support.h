@@ -4,7 +4,7 @@
 // status ball, and the time step is a fixed 20 ms.
 #include <cmath>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "players/player.h"
 #include "players/track.h"

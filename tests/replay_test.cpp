@@ -6,7 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/engine.h"
+#include "core/random.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/headless_match.h"
 #include "app/recording.h"
@@ -70,7 +71,7 @@ protected:
     {
         ASSERT_TRUE(openRecording(path.c_str()));
         newDevice();
-        srand(SCRIPT_SEED);
+        seedRandom(SCRIPT_SEED);
         startRecording(SCRIPT_SEED);
         captureStdout([] {
             size_t next = 0;

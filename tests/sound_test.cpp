@@ -3,7 +3,8 @@
 // between two frames; the loops follow the play; M mutes and says so.
 #include <cstdlib>
 
-#include "app/message.h"
+#include "core/random.h"
+#include "core/message.h"
 #include "match/contact.h"
 #include "match/match_events.h"
 #include "match/passing.h"
@@ -218,7 +219,7 @@ TEST_F(SoundTest, TheFinalWhistleSoundsBeforeTheProgramEnds)
 // event once, in the order it happened.
 TEST_F(SoundTest, EveryEventOfAWholeStretchOfPlayIsHeardOnce)
 {
-    srand(77);
+    seedRandom(77);
     autoPlay = true;
     int fired = 0, caught = 0, passed = 0, hit = 0, penalties = 0, crits = 0, deaths = 0, goals = 0,
         misses = 0, clashes = 0;

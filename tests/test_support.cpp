@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/tick_blend.h"
-#include "app/switches.h"
+#include "core/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"

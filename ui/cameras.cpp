@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "app/tick_blend.h"
 #include "match/ball.h"
 #include "players/player.h"

@@ -4,9 +4,9 @@
 #include <cstdarg>
 #include <cwchar>
 
-#include "app/commentary.h"
-#include "app/engine.h"
-#include "app/frame_loop.h"
+#include "core/commentary.h"
+#include "core/engine.h"
+#include "core/run_state.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"

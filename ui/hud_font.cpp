@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/engine.h"
+#include "core/engine.h"
 #include "assets/asset_files.h"
+#include "core/files.h"
 #include "ui/hud_font_files.h"
 
 using irr::core::rect;

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/commentary.h"
-#include "app/frame_loop.h"
+#include "core/commentary.h"
+#include "core/run_state.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "match/ball.h"

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/commentary.h"
-#include "app/engine.h"
-#include "app/frame_loop.h"
-#include "app/message.h"
+#include "core/commentary.h"
+#include "core/engine.h"
+#include "core/run_state.h"
+#include "core/message.h"
 #include "match/ball.h"
 #include "players/player.h"
 #include "ui/sound_device.h"

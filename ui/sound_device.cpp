@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_loop.h"
+#include "core/run_state.h"
 #include "assets/asset_files.h"
+#include "core/files.h"
 #include "ui/sound.h"
 
 // Sources for sounds played once; when all are busy the oldest gives way.

@@ -1,9 +1,9 @@
-#include "app/message.h"
+#include "core/message.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/frame_loop.h"
+#include "core/run_state.h"
 
 void (*haltHooks[HALT_HOOK_COUNT])() = {};
 

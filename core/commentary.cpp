@@ -1,4 +1,4 @@
-#include "app/commentary.h"
+#include "core/commentary.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "app/switches.h"
+#include "core/switches.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "assets/asset_files.h"
+#include "core/files.h"
 
 bool floorSwitch = false;
 bool lightingSwitch = false;
