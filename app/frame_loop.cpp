@@ -7,7 +7,9 @@
 #include "core/engine.h"
 #include "app/recording.h"
 #include "app/replay.h"
-#include "app/tick_blend.h"
+#include "arena/bodies.h"
+#include "core/message.h"
+#include "arena/scoreboard.h"
 #include "match/match_clock.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
@@ -75,8 +77,10 @@ void runMatchTick()
         recordBeforeTick(matchTickNumber);
     if (replayingMatch())
         checkBeforeTick(matchTickNumber);
-    keepTickState();
+    keepTickPoses();
     matchTick();
+    if (matchClock.game_over)
+        reportMessage(MESSAGE_HALT, "Game Over!");
 }
 
 static void runDueTicks()
@@ -102,7 +106,8 @@ void simulateAndDraw()
     // draw toward; a match that stands still is drawn where it stands.
     const bool still = paused || (replayingMatch() && replayPlayedOut());
     const float fraction = still ? 1.0f : static_cast<float>(tickTimeOwed) / TICK_MS;
-    showBetweenTicks(fraction);
+    poseBodies(fraction);
+    showScoreboards();
     // The cameras follow even while paused, so the user can look around; they
     // follow the drawn scene.
     updateCamera();
@@ -113,9 +118,6 @@ void simulateAndDraw()
     // After the 3D scene, so the HUD lies on top.
     updateHud();
     driver->endScene();
-    // The node positions are the match's own: back to the last tick before
-    // the keys and the next tick read them.
-    restoreTickState();
     updateCaption();
 }
 

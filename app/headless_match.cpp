@@ -21,6 +21,7 @@
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"
+#include "match/selection.h"
 #include "ui/input.h"
 
 // Three periods of 20 game minutes take 72000 ticks, plus the dead spells

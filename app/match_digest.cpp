@@ -8,8 +8,7 @@
 #include "match/match_clock.h"
 #include "match/match_stats.h"
 #include "players/player.h"
-#include "ui/cameras.h"
-#include "ui/input.h"
+#include "match/selection.h"
 
 // 64-bit FNV-1a, fed field by field: records hold pointers and padding, which
 // differ between two runs of the same match.
@@ -47,11 +46,8 @@ static void addPlayer(Digest& d, const Player& p)
                     p.target_zt, p.last_dist2, p.mass, p.pms, p.power, p.exertion})
         d.add(v);
     d.add(p.seat);
-    // The node's position is the player's true position.
-    if (p.node) {
-        d.add(p.node->getPosition());
-        d.add(p.node->getRotation());
-    }
+    d.add(p.position);
+    d.add(p.rotation);
 }
 
 // Home 0..9 as 0..9, away 0..9 as 10..19, loose as -1.
@@ -77,8 +73,7 @@ std::uint64_t matchDigest()
     d.add(static_cast<int>(ball.live));
     for (float v : {ball.r, ball.theta, ball.height, ball.xr_dt, ball.zt_dt, ball.xr_dt2, ball.zt_dt2})
         d.add(v);
-    if (ball.node)
-        d.add(ball.node->getPosition());
+    d.add(ball.position);
     const MatchClock& c = matchClock;
     for (int v : {c.min_tens, c.min_units, c.sec_tens, c.sec_units, static_cast<int>(c.counting),
                   static_cast<int>(c.visible), c.home_score, c.away_score, c.period})
@@ -88,6 +83,11 @@ std::uint64_t matchDigest()
         d.add(v);
     for (const Referee& referee : referees)
         d.add(referee.yaw);
-    d.bytes(&matchStats, sizeof matchStats); // ints only, no padding
+    // Field by field: a tally added later must not change the digest of
+    // every recording made before it.
+    const MatchStats& s = matchStats;
+    for (int v : {s.firings, s.goals, s.misses, s.catches, s.passes, s.knock_looses, s.hits, s.out_of_play,
+                  s.penalties, s.crits, s.deaths})
+        d.add(v);
     return d.value;
 }

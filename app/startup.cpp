@@ -9,6 +9,7 @@
 #include "core/random.h"
 #include "app/options.h"
 #include "core/switches.h"
+#include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
@@ -69,10 +70,13 @@ void buildGame()
     createCameras();
     setupHud();
     buildStadium();
+    setUpRosters();
     AddPlayers();
+    setUpReferees();
     AddReferees();
     // Needs the stadium's pieces and the free camera.
-    addCameraCollision();
+    addCameraCollision(freeCamera);
+    addBallNode();
     newGame();
     clearFrameStatistics(readClock());
 }

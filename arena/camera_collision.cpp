@@ -2,7 +2,6 @@
 
 #include "core/engine.h"
 #include "arena/scene_object.h"
-#include "ui/cameras.h"
 
 using irr::core::vector3df;
 
@@ -17,7 +16,7 @@ static const vector3df NO_GRAVITY(0.0f, 0.0f, 0.0f); // cm/s²
 static const vector3df CAMERA_BODY_TRANSLATION(0.0f, 50.0f, 0.0f);
 static constexpr irr::f32 CAMERA_SLIDING_VALUE = 0.0005f;
 
-void addCameraCollision()
+void addCameraCollision(irr::scene::ICameraSceneNode* freeCamera)
 {
     if (!freeCamera)
         return;

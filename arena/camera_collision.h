@@ -1,3 +1,5 @@
 #pragma once
 // Makes the floor, rails, track, wall and elevator solid for the free camera.
-void addCameraCollision();
+#include <irrlicht.h>
+
+void addCameraCollision(irr::scene::ICameraSceneNode* freeCamera);

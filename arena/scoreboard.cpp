@@ -11,6 +11,11 @@ using irr::scene::ISceneNode;
 
 irr::scene::IAnimatedMesh* timeboxMesh = 0;
 irr::video::ITexture* digitTextures[10];
+Scoreboard scoreboards[2] = {{0, {}, 0, 0, 0, 0, 0, 0, {}}, {1, {}, 0, 0, 0, 0, 0, 0, {}}};
+
+// Two digit boxes a team: beyond 99 the boards stay at 99 (there is no digit
+// texture for ten), while the HUD prints the true score.
+static constexpr int HIGHEST_SHOWN_SCORE = 99;
 
 // The period digit's box carries the whole display; these place it (cm, degrees).
 // The two displays face each other across the arena, the west one turned.
@@ -35,8 +40,8 @@ void loadClockDigits()
 
 void buildScoreboards()
 {
-    buildScoreboard(matchClock.boards[0]);
-    buildScoreboard(matchClock.boards[1]);
+    buildScoreboard(scoreboards[0]);
+    buildScoreboard(scoreboards[1]);
 }
 
 // One digit box on the display, relative to the period digit (cm). The score
@@ -81,4 +86,34 @@ void buildScoreboard(Scoreboard& board)
         placeNode(board.timebox, &WEST_TIMEBOX_ROTATION, &WEST_TIMEBOX_POSITION);
     else
         placeNode(board.timebox, 0, &EAST_TIMEBOX_POSITION);
+}
+
+void showDigit(ISceneNode* box, int digit)
+{
+    if (!box || digit < 0 || digit > 9)
+        return;
+    if (box->getMaterial(0).getTexture(0) != digitTextures[digit])
+        box->setMaterialTexture(0, digitTextures[digit]);
+}
+
+static void showScore(int score, ISceneNode* tens, ISceneNode* units)
+{
+    if (score == NOTHING_SHOWN)
+        return;
+    if (score > HIGHEST_SHOWN_SCORE)
+        score = HIGHEST_SHOWN_SCORE;
+    showDigit(tens, score / 10);
+    showDigit(units, score % 10);
+}
+
+void showScoreboards()
+{
+    const MatchClock& clock = matchClock;
+    for (Scoreboard& board : scoreboards) {
+        for (int position = 0; position < 4; ++position)
+            showDigit(board.clock_digits[position], clock.shown[position]);
+        showDigit(board.timebox, clock.shown_period);
+        showScore(clock.shown_home_score, board.home_tens, board.home_units);
+        showScore(clock.shown_away_score, board.away_tens, board.away_units);
+    }
 }

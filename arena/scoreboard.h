@@ -1,6 +1,6 @@
 #pragma once
 // The two scoreboards and their digit boxes. Which digit each box shows is
-// decided by the match clock (match/match_clock.h).
+// the match clock's record (match/match_clock.h); the boards paint it.
 #include <irrlicht.h>
 
 struct Scoreboard {
@@ -21,14 +21,17 @@ extern irr::video::ITexture* digitTextures[10]; // entry d shows digit d
 
 // Loads "meshes/timebox.obj" and the digit textures "meshes/sbn0.jpg".."meshes/sbn9.jpg".
 void loadClockDigits();
-// Builds boards[0] (east) then boards[1] (west) of the match clock.
+// Board 0 is the east one, board 1 the west one; zero-filled but for their
+// sides at program start, built once by the stadium.
+extern Scoreboard scoreboards[2];
+
+// Builds scoreboards[0] (east) then scoreboards[1] (west).
 void buildScoreboards();
 void buildScoreboard(Scoreboard& board);
+// Paints on both boards the clock, period and score the match clock says
+// they show; a box that already shows its digit is not touched.
+void showScoreboards();
 
 // Shows digit d (0..9) on a box. An absent box (missing mesh) is skipped, and
 // so is a value that is no single digit: the box keeps what it showed.
-inline void showDigit(irr::scene::ISceneNode* box, int digit)
-{
-    if (box && digit >= 0 && digit <= 9)
-        box->setMaterialTexture(0, digitTextures[digit]);
-}
+void showDigit(irr::scene::ISceneNode* box, int digit);

@@ -1,24 +1,36 @@
 #include "core/random.h"
 
-RandomState randomState;
-
-static constexpr int RANDOM_SEPARATION = 3;   // words between front and rear
+static constexpr int RANDOM_SEPARATION = 3;             // words between front and rear
 static constexpr int SEED_DISCARDS = 10 * RANDOM_WORDS; // draws thrown away after seeding
 // The seed's words are spread by the minimal standard generator,
 // 16807 x mod 2^31 - 1, worked by Schrage's method so nothing overflows.
 static constexpr long SPREAD_MULTIPLIER = 16807;
 static constexpr std::int32_t SPREAD_MODULUS = 2147483647;
-static constexpr long SPREAD_QUOTIENT = 127773;  // modulus / multiplier
-static constexpr long SPREAD_REMAINDER = 2836;   // modulus % multiplier
+static constexpr long SPREAD_QUOTIENT = 127773; // modulus / multiplier
+static constexpr long SPREAD_REMAINDER = 2836;  // modulus % multiplier
 // The game's draws are 15-bit, whatever the generator's range, so that a
 // scaled draw spans exactly [0, scale].
 static constexpr int RANDOM_STEPS = 32768;
 
-void seedRandom(unsigned seed)
+static constexpr int draw(RandomState& s)
 {
+    // Words add with wrap-around, as unsigned; the lowest bit is the least
+    // random and is dropped.
+    const std::uint32_t sum =
+        static_cast<std::uint32_t>(s.words[s.front]) + static_cast<std::uint32_t>(s.words[s.rear]);
+    s.words[s.front] = static_cast<std::int32_t>(sum);
+    if (++s.front == RANDOM_WORDS)
+        s.front = 0;
+    if (++s.rear == RANDOM_WORDS)
+        s.rear = 0;
+    return static_cast<int>(sum >> 1);
+}
+
+static constexpr RandomState seeded(unsigned seed)
+{
+    RandomState s{};
     if (seed == 0)
         seed = 1;
-    RandomState& s = randomState;
     // The seed's 32 bits are taken as a signed word, as the C library takes
     // them: seeds from 2^31 up start the spread from a negative word.
     std::int32_t word = static_cast<std::int32_t>(seed);
@@ -34,21 +46,21 @@ void seedRandom(unsigned seed)
     s.front = RANDOM_SEPARATION;
     s.rear = 0;
     for (int i = 0; i < SEED_DISCARDS; ++i)
-        nextRandom();
+        draw(s);
+    return s;
+}
+
+// Before any seed, as the C library's generator: seeded with 1.
+RandomState randomState = seeded(1);
+
+void seedRandom(unsigned seed)
+{
+    randomState = seeded(seed);
 }
 
 int nextRandom()
 {
-    RandomState& s = randomState;
-    // Words add with wrap-around, as unsigned; the lowest bit is the least random and is dropped.
-    const std::uint32_t sum =
-        static_cast<std::uint32_t>(s.words[s.front]) + static_cast<std::uint32_t>(s.words[s.rear]);
-    s.words[s.front] = static_cast<std::int32_t>(sum);
-    if (++s.front == RANDOM_WORDS)
-        s.front = 0;
-    if (++s.rear == RANDOM_WORDS)
-        s.rear = 0;
-    return static_cast<int>(sum >> 1);
+    return draw(randomState);
 }
 
 float randomScaled(float scale)

@@ -14,8 +14,9 @@ struct RandomState {
     int rear;  // the word it adds, RANDOM_SEPARATION words behind
 };
 
-// The match's generator; seeded at the start of every run and of every
-// match the headless runner plays.
+// The match's generator: seeded with 1 at program start, as the C library's
+// is, and again at the start of every run and of every match the headless
+// runner plays.
 extern RandomState randomState;
 
 // As srand(seed): a seed of 0 is taken as 1.

@@ -4,30 +4,25 @@
 #include <initializer_list>
 
 #include "core/commentary.h"
-#include "core/engine.h"
 #include "core/run_state.h"
 #include "core/message.h"
-#include "arena/scene_object.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
 #include "players/player_dump.h"
 
-// Whole-run record; resetBall creates the node once and puts the ball at its start.
+// Whole-run record; resetBall puts the ball at its start.
 Ball ball;
 
 static const irr::core::vector3df BALL_START(0.0f, 410.0f, -2860.0f); // cm
-static constexpr float BALL_RADIUS = 20.0f;       // cm
-static constexpr irr::s32 BALL_SEGMENTS = 16;
-static const char* const BALL_TEXTURE = "meshes/brushedsteel.jpg";
 static constexpr float LAUNCH_ANGULAR_ACCELERATION = 2.0e-7f; // rad/ms², slows the fired ball
 static constexpr float SLOW_ANGULAR_SPEED = -0.0008f;         // rad/ms; slower than this it rolls down
 // cm/ms²: a tenth of gravity along the 18-degree bank, worked in double precision.
 static const float ROLL_DOWN_ACCELERATION =
     static_cast<float>(-0.00098 * sin(0.31415926236) / 10.0);
 static constexpr float BALL_ABOVE_BANK = 10.0f;    // cm, centre of the ball above the surface
-static constexpr float BALL_ABOVE_HOLDER = 200.0f; // cm, above the holder's node
+static constexpr float BALL_ABOVE_HOLDER = 200.0f; // cm, above the holder's body
 static constexpr float CATCH_REACH_SQUARED = 10000.0f; // cm², 100 cm
 static constexpr float HIT_REACH_SQUARED = 2500.0f;    // cm², 50 cm
 static constexpr float HIT_SPEED_DIVISOR = 4.0f;
@@ -37,33 +32,10 @@ static constexpr int BANK_LANE = 2;
 static constexpr float CATCHER_GIVES_UP_EFFORT = 0.4f;
 static constexpr float ATTACKER_GIVES_UP_EFFORT = 0.5f;
 
-// The ball's place is its node; without one (no scene) it is worked out from
-// the record, so the ball still plays.
-static irr::core::vector3df ballPosition()
-{
-    if (ball.node)
-        return ball.node->getPosition();
-    return irr::core::vector3df(ball.r * cosf(ball.theta), ball.height + BALL_ABOVE_BANK,
-                                ball.r * sinf(ball.theta));
-}
-
-static void putBall(const irr::core::vector3df& position)
-{
-    if (ball.node)
-        ball.node->setPosition(position);
-}
-
 static void readTrackPosition(const irr::core::vector3df& position)
 {
     ball.r = trackRadius(position.X, position.Z);
     ball.theta = trackAngle(position.X, position.Z, ball.r);
-}
-
-static void createBallNode()
-{
-    ball.node = sceneManager->addSphereSceneNode(BALL_RADIUS, BALL_SEGMENTS, 0, -1);
-    if (ball.node)
-        dressNode(ball.node, BALL_TEXTURE, false);
 }
 
 // Players chasing a ball that is no longer in play go back to lapping.
@@ -81,9 +53,7 @@ static void releaseChasers()
 
 void resetBall()
 {
-    if (!ball.node && sceneManager)
-        createBallNode();
-    putBall(BALL_START);
+    ball.position = BALL_START;
     readTrackPosition(BALL_START);
     ball.height = bankHeight(ball.r);
     ball.xr_dt = 0;
@@ -109,12 +79,10 @@ void catchersGoForBall()
 static void followHolder(float dt)
 {
     Player& holder = *ball.holder;
-    if (!holder.node)
-        return; // only a player with a body can have caught the ball
     ball.held_ms += dt;
-    irr::core::vector3df position = holder.node->getPosition();
+    irr::core::vector3df position = holder.position;
     position.Y += BALL_ABOVE_HOLDER;
-    putBall(position);
+    ball.position = position;
     // No 2π here: a held ball's angle lies in (−π/2, 3π/2), as the HUD and cameras read it.
     ball.r = trackRadius(position.X, position.Z);
     ball.theta = polarAngle(position.X, position.Z, ball.r);
@@ -134,7 +102,7 @@ static void followHolder(float dt)
 
 static void moveLooseBall(float dt)
 {
-    readTrackPosition(ballPosition());
+    readTrackPosition(ball.position);
     ball.xr_dt += ball.xr_dt2 * dt;
     // A loose ball never travels with the players: one knocked loose that way stops dead in angle.
     if (ball.zt_dt > 0) {
@@ -147,8 +115,7 @@ static void moveLooseBall(float dt)
     if (ball.theta <= 0)
         ball.theta += TWO_PI_F;
     ball.height = bankHeight(ball.r);
-    putBall(irr::core::vector3df(ball.r * cosf(ball.theta), ball.height + BALL_ABOVE_BANK,
-                                 ball.r * sinf(ball.theta)));
+    ball.position.set(ball.r * cosf(ball.theta), ball.height + BALL_ABOVE_BANK, ball.r * sinf(ball.theta));
 }
 
 // Home and away players of one shirt number are tested as a pair; the scan
@@ -206,12 +173,8 @@ static bool canCatch(const Player& p)
 
 bool ballImpact(Player& p)
 {
-    if (!p.node)
-        return false;
-    const irr::core::vector3df ballAt = ballPosition();
-    const irr::core::vector3df playerAt = p.node->getPosition();
-    const float dx = ballAt.X - playerAt.X;
-    const float dz = ballAt.Z - playerAt.Z;
+    const float dx = ball.position.X - p.position.X;
+    const float dz = ball.position.Z - p.position.Z;
     const float distanceSquared = dx * dx + dz * dz;
     if (p.type == Catcher) {
         if (!canCatch(p) || distanceSquared > CATCH_REACH_SQUARED)

@@ -14,8 +14,13 @@ struct Ball {
     float zt_dt;     // rad/ms, negative against the players' direction
     float xr_dt2;    // cm/ms²
     float zt_dt2;    // rad/ms²
-    irr::scene::ISceneNode* node; // the sphere; null until the first resetBall
+    // The steel sphere in the scene, made once by addBallNode; presentation
+    // poses it from this record, and the match never reads it.
+    irr::scene::ISceneNode* node;
     float held_ms;   // game time (ms, the sum of the time steps) held without a break; 0 while loose
+    // cm: where the ball is: 10 cm above the bank while loose, 200 cm above
+    // its holder's body while held.
+    irr::core::vector3df position;
 };
 
 // Game time (ms) after which a holding is ended as a delay of game. The

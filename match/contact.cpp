@@ -5,7 +5,6 @@
 
 #include "core/commentary.h"
 #include "core/random.h"
-#include "assets/asset_loading.h"
 #include "match/ball.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"
@@ -36,10 +35,10 @@ static constexpr int HIT_CONDITION = 40;
 static constexpr int CRIT_CONDITION = 0;
 
 // Players walking through a gate are out of the game's contact; players in
-// their seats and on the walks to them are not. A player without a body has no place.
+// their seats and on the walks to them are not.
 static bool inPlay(const Player& p)
 {
-    return p.node && p.path != DEAD && p.path != GATE_TO_TRACK && p.path != TRACK_TO_GATE;
+    return p.path != DEAD && p.path != GATE_TO_TRACK && p.path != TRACK_TO_GATE;
 }
 
 static bool onBank(const Player& p)
@@ -49,10 +48,8 @@ static bool onBank(const Player& p)
 
 static bool withinReach(const Player& p, const Player& q)
 {
-    const irr::core::vector3df a = p.node->getPosition();
-    const irr::core::vector3df b = q.node->getPosition();
-    const float dx = a.X - b.X;
-    const float dz = a.Z - b.Z;
+    const float dx = p.position.X - q.position.X;
+    const float dz = p.position.Z - q.position.Z;
     return sqrtf(dx * dx + dz * dz) < CONTACT_REACH;
 }
 
@@ -153,24 +150,8 @@ void penalise(int kind, Player& p)
     p.leave_track();
 }
 
-// The status ball shows the band: "meshes/statball_<band>_hou.jpg" for the
-// home team, "..._mad.jpg" for the other.
-static void showConditionTexture(Player& p, const char* band)
-{
-    if (!p.statball)
-        return;
-    char file[64];
-    snprintf(file, sizeof file, "meshes/statball_%s_%s.jpg", band, p.team == 'H' ? "hou" : "mad");
-    p.statball->setMaterialTexture(0, loadTexture(file));
-}
-
-static void lightStatusBall(Player& p, bool lighting)
-{
-    if (p.statball)
-        p.statball->setMaterialFlag(irr::video::EMF_LIGHTING, lighting);
-}
-
-// A change of 0 refreshes the texture: the band is shown on every call.
+// The status ball takes the band's colour on every call, so a change of 0
+// shows the condition as it stands.
 void Player::change_condition(int delta)
 {
     const int before = hp;
@@ -183,8 +164,7 @@ void Player::change_condition(int delta)
             notePlayerEvent(EVENT_DEATH, *this);
         }
         dropIfHolder(*this, 0, 0);
-        // Lit, the dead player's status ball stands out; its texture stays as it was.
-        lightStatusBall(*this, true);
+        // The status ball keeps its colour; shown lit, it stands out.
         kill();
     } else if (hp < HIT_CONDITION) {
         setPlayerCommentary(team, number, "{crit}");
@@ -193,14 +173,11 @@ void Player::change_condition(int delta)
             notePlayerEvent(EVENT_CRIT, *this);
         }
         dropIfHolder(*this, 0, 0);
-        showConditionTexture(*this, "crit");
+        status_band = STATUS_CRIT;
         leave_track();
-        lightStatusBall(*this, false);
     } else if (hp < OK_CONDITION) {
-        showConditionTexture(*this, "hit");
-        lightStatusBall(*this, false);
+        status_band = STATUS_HIT;
     } else {
-        showConditionTexture(*this, "ok");
-        lightStatusBall(*this, false);
+        status_band = STATUS_OK;
     }
 }

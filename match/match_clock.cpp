@@ -3,23 +3,17 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/message.h"
 #include "match/match_events.h"
 
-// Constructed before start-up; the stadium builder fills the boards' nodes.
 // Clock and score are set by newGame, the period by newGame and next_period.
 MatchClock matchClock;
 
-static constexpr int NOTHING_SHOWN = 255; // a `shown` entry that forces the next redraw
 static constexpr int LAST_PERIOD = 3;
-static constexpr int HIGHEST_SHOWN_SCORE = 99; // two digit boxes per team
 
 MatchClock::MatchClock()
-    : min_tens(0), min_units(0), sec_tens(0), sec_units(0), shown{255, 255, 255, 255}, counting(false),
-      visible(false), home_score(0), away_score(0), period(0), boards()
+    : min_tens(0), min_units(0), sec_tens(0), sec_units(0), shown{NOTHING_SHOWN, NOTHING_SHOWN, NOTHING_SHOWN, NOTHING_SHOWN}, counting(false), visible(false), home_score(0), away_score(0), period(0), shown_period(NOTHING_SHOWN),
+      shown_home_score(NOTHING_SHOWN), shown_away_score(NOTHING_SHOWN), game_over(false)
 {
-    boards[0].side = 0; // east
-    boards[1].side = 1; // west
 }
 
 // The period stays as it is: a restart of the clock between periods must not
@@ -38,14 +32,10 @@ void MatchClock::reset_clock(int minutes)
 
 void MatchClock::show_time()
 {
-    const int digits[4] = {min_tens, min_units, sec_tens, sec_units};
-    for (int position = 0; position < 4; ++position) {
-        if (shown[position] == digits[position])
-            continue;
-        shown[position] = digits[position];
-        showDigit(boards[0].clock_digits[position], digits[position]);
-        showDigit(boards[1].clock_digits[position], digits[position]);
-    }
+    shown[0] = min_tens;
+    shown[1] = min_units;
+    shown[2] = sec_tens;
+    shown[3] = sec_units;
 }
 
 void MatchClock::tick_second()
@@ -68,6 +58,8 @@ void MatchClock::tick_second()
         // 00:00: the period is over; play goes on until the next firing restarts the clock.
         noteArenaEvent(EVENT_PERIOD_END);
         next_period();
+        if (game_over)
+            return;
         min_tens = min_units = sec_tens = sec_units = 0;
         counting = false;
     }
@@ -80,9 +72,10 @@ void MatchClock::next_period()
     ++period;
     if (static_cast<unsigned>(period) > LAST_PERIOD) {
         period = 0;
-        // Noted before the halt, so the final whistle can still be heard.
         noteArenaEvent(EVENT_GAME_OVER);
-        reportMessage(MESSAGE_HALT, "Game Over!"); // the normal end of a match: does not return
+        // The normal end of a match: whoever runs the ticks reads it and ends
+        // the run ("Game Over!"). The boards keep the last period.
+        game_over = true;
     } else {
         show_period();
     }
@@ -90,26 +83,13 @@ void MatchClock::next_period()
 
 void MatchClock::show_period()
 {
-    showDigit(boards[0].timebox, period);
-    showDigit(boards[1].timebox, period);
-}
-
-// Shows a score on a tens and a units box; beyond 99 the boards stay at 99
-// (there is no digit texture for ten), while the HUD prints the true score.
-static void showScoreDigits(int score, irr::scene::ISceneNode* tens, irr::scene::ISceneNode* units)
-{
-    if (score > HIGHEST_SHOWN_SCORE)
-        score = HIGHEST_SHOWN_SCORE;
-    showDigit(tens, score / 10);
-    showDigit(units, score % 10);
+    shown_period = period;
 }
 
 void MatchClock::show_score()
 {
-    for (Scoreboard& board : boards) {
-        showScoreDigits(home_score, board.home_tens, board.home_units);
-        showScoreDigits(away_score, board.away_tens, board.away_units);
-    }
+    shown_home_score = home_score;
+    shown_away_score = away_score;
 }
 
 void MatchClock::reset_score()

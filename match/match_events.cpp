@@ -1,10 +1,6 @@
 #include "match/match_events.h"
 
-#include <cmath>
-
-#include "match/ball.h"
 #include "players/player.h"
-#include "players/track.h"
 
 // A ring of pending events: the match notes them during its ticks, the sound
 // drains them after the ticks of a frame. Cleared only by clearMatchEvents.
@@ -41,29 +37,14 @@ void clearMatchEvents()
 
 static const irr::core::vector3df ARENA_CENTRE(0.0f, 200.0f, 0.0f); // cm, a referee's head height
 
-static irr::core::vector3df placeOf(const Player& p)
-{
-    if (p.node)
-        return p.node->getPosition();
-    return irr::core::vector3df(p.r * cosf(p.theta), bankHeight(p.r), p.r * sinf(p.theta));
-}
-
 void notePlayerEvent(MatchEventKind kind, const Player& p)
 {
-    noteMatchEvent(kind, placeOf(p));
+    noteMatchEvent(kind, p.position);
 }
 
 void notePairEvent(MatchEventKind kind, const Player& p, const Player& q)
 {
-    noteMatchEvent(kind, (placeOf(p) + placeOf(q)) * 0.5f);
-}
-
-void noteBallEvent(MatchEventKind kind)
-{
-    if (ball.node)
-        noteMatchEvent(kind, ball.node->getPosition());
-    else
-        noteMatchEvent(kind, irr::core::vector3df(ball.r * cosf(ball.theta), ball.height, ball.r * sinf(ball.theta)));
+    noteMatchEvent(kind, (p.position + q.position) * 0.5f);
 }
 
 void noteArenaEvent(MatchEventKind kind)

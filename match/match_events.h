@@ -45,11 +45,9 @@ void clearMatchEvents();
 
 struct Player;
 
-// Notes an event at the player's body (its track position when it has none).
+// Notes an event where the player stands.
 void notePlayerEvent(MatchEventKind kind, const Player& p);
 // Notes an event halfway between two players.
 void notePairEvent(MatchEventKind kind, const Player& p, const Player& q);
-// Notes an event at the ball.
-void noteBallEvent(MatchEventKind kind);
 // Notes an event of the whole arena (the clock's whistles), at its centre.
 void noteArenaEvent(MatchEventKind kind);

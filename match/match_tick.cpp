@@ -9,8 +9,7 @@
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
-#include "ui/cameras.h"
-#include "ui/input.h"
+#include "match/selection.h"
 
 int clockTickCounter = 0; // the match tick counts it; never reset by newGame
 int autoFireCounter = 0;  // the automatic firing counts and clears it; never reset by newGame
@@ -21,7 +20,6 @@ static constexpr int AUTO_FIRE_TICKS = 100; // a dead ball is fired on the tick 
 static constexpr float LAUNCH_SPEED = -0.0010709974f; // rad/ms; a launch draws between twice this and this
 static constexpr int PERIOD_MINUTES = 20;
 static constexpr int NEW_GAME_MINUTES = 60; // shown until the first firing
-static const irr::core::vector3df CHASE_START(500.0f, 500.0f, 500.0f); // cm
 
 // One game second lasts as many ticks as a tick lasts milliseconds: the same
 // 20 ticks on every machine, whatever the frame rate.
@@ -65,8 +63,7 @@ static void refereesWatchBall()
         if (i == 2 && yaw < 180.0f)
             yaw = 270.0f;
         referees[i].yaw = yaw;
-        if (referees[i].node)
-            referees[i].node->setRotation(irr::core::vector3df(0.0f, 270.0f - yaw, 0.0f));
+        referees[i].rotation.set(0.0f, 270.0f - yaw, 0.0f);
     }
 }
 
@@ -74,6 +71,9 @@ void matchTick()
 {
     if (gameSecondDue() && matchClock.counting) {
         matchClock.tick_second();
+        // The final whistle ends the match where it blows: nothing else moves in its tick.
+        if (matchClock.game_over)
+            return;
         countDownPenalties();
     }
     update_players();
@@ -95,10 +95,10 @@ void fireBall()
         if (matchClock.period == 0)
             matchClock.next_period();
         matchClock.counting = true;
-        noteBallEvent(EVENT_PERIOD_START);
+        noteMatchEvent(EVENT_PERIOD_START, ball.position);
     }
     ++matchStats.firings;
-    noteBallEvent(EVENT_FIRED);
+    noteMatchEvent(EVENT_FIRED, ball.position);
     launchBall(zt);
 }
 
@@ -112,7 +112,6 @@ void newGame()
     selectedTeam = 'H';
     selectedPlayer = 0;
     cameraMode = 0;
-    chasePosition = CHASE_START;
     matchStats = MatchStats();
 
     resetBall();
@@ -121,6 +120,7 @@ void newGame()
         away_players[number].reset();
     }
     matchClock.reset_clock(NEW_GAME_MINUTES);
+    matchClock.game_over = false;
     matchClock.period = 0;
     matchClock.show_period();
     matchClock.reset_score();

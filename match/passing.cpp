@@ -6,11 +6,10 @@
 #include "match/ball.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"
+#include "match/scoring.h"
 #include "players/player.h"
 #include "players/track.h"
 
-static constexpr float SCORING_RUN_RADIUS = 2760.0f; // cm
-static constexpr float FULL_EFFORT = 1.0f;
 static constexpr float PASSER_EFFORT = 0.5f;   // the catcher laps on after the pass
 static constexpr float ATTACKER_EFFORT = 0.8f;
 
@@ -53,9 +52,8 @@ static void callAttackers()
 
 void receivePass(Player& s)
 {
-    const float goal = s.team == 'H' ? PI_F : TWO_PI_F;
     // The angle still to run the way the players lap, in (0, 2π]: also the run's budget.
-    const float toGo = angle_ahead(goal, s.theta);
+    const float toGo = angle_ahead(goalAngle(s.team), s.theta);
     s.plan_path(SCORING_RUN_RADIUS - s.r, toGo, FULL_EFFORT);
     s.target_zt = toGo;
     s.set_path(TRYING_TO_SCORE);

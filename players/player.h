@@ -5,6 +5,13 @@
 
 enum PlayerType { Biker = 0, Skater = 1, Catcher = 2 };
 
+// The colour of a player's status ball, by its condition band (ok 80 hp and
+// up, hit 40 to 79, crit 0 to 39).
+enum StatusBand : irr::u8 { STATUS_OK = 0, STATUS_HIT = 1, STATUS_CRIT = 2 };
+
+// Effort (pms) of a path run at the player's top speed.
+constexpr float FULL_EFFORT = 1.0f;
+
 // Values are part of the game's readouts: 13 and 15 are never assigned.
 enum PathState {
     DEAD = 0,
@@ -66,9 +73,17 @@ struct Player {
     irr::s32 path;         // current PathState
     irr::s32 lane;         // 0: r <= 900, 1: up to 1600, 2: the bank
     irr::s32 type;         // PlayerType
-    irr::scene::ISceneNode* node;     // the body; its position is the player's true position
-    irr::scene::ISceneNode* statball; // status ball, a child of node
+    // cm: where the body stands, the player's true place, read back at every
+    // update; the biker switch raises it 100 cm. Beyond the radius clamp it
+    // keeps the true distance while `r` reads the clamp.
+    irr::core::vector3df position;
+    irr::core::vector3df rotation; // degrees: facing its way round the track, or wobbling
+    // The body and its status ball in the scene, made once by AddPlayers;
+    // presentation poses them from this record, and the match never reads them.
+    irr::scene::ISceneNode* node;
+    irr::scene::ISceneNode* statball;
     irr::core::vector3df seat;        // stored by reset
+    irr::u8 status_band;   // the status ball's colour: ok, hit or crit; a death leaves it as it was
 
     // Record (players/roster.cpp)
     void reset();
@@ -127,37 +142,35 @@ inline Player& playerOf(char team, int number)
 }
 
 struct Referee {
-    irr::scene::ISceneNode* node;
+    irr::scene::ISceneNode* node; // made once by AddReferees; posed from this record
     float yaw; // degrees about the vertical axis; rewritten by the match tick
+    irr::core::vector3df position; // cm, the referee's post
+    irr::core::vector3df rotation; // degrees: the post's turn, then (0, 270 - yaw, 0) once the ball is watched
 };
 constexpr int REFEREE_COUNT = 3;
 extern Referee referees[REFEREE_COUNT];
 
-// Shared meshes, loaded once by AddPlayers and AddReferees; owned by the engine.
-extern irr::scene::IAnimatedMesh* bodyMesh;
-extern irr::scene::IAnimatedMesh* wheelMesh;
-extern irr::scene::IAnimatedMesh* statballMesh;
-extern irr::scene::IAnimatedMesh* refereeMesh;
-
 // Record and rosters (players/roster.cpp)
-void AddPlayers();
-Player& add_player(char team, int number);
-void AddReferees();
+// Every roster entry's team, shirt number and the kind its number gives; the
+// rest of the record is left to reset.
+void setUpRosters();
+// Every referee at its post, turned as the post says.
+void setUpReferees();
 int HowManyOnTrack(int type, char team);
 const char* pathStateText(int path); // the readout's name of a path state, "UNKNOWN" outside the table
 
 // Track motion (players/track_motion.cpp)
 // How far angle a lies ahead of b going the way theta grows: in (0, 2π] for angles in [0, 2π).
 float angle_ahead(float a, float b);
-// The node's position, after renewing r and theta from it (theta in [0, 2π), 0 at the centre).
+// The player's position, after renewing r and theta from it (theta in [0, 2π), 0 at the centre).
 irr::core::vector3df read_track_position(Player& player);
 // The motion step: integrate by path, energies, placement and the turn of the body.
 void advance_player(Player& player, irr::core::vector3df p);
-// Bounds, radius clamp, lane and the node's position; false (and nothing done) for the dead.
+// Bounds, radius clamp, lane and the position; false (and nothing done) for the dead.
 bool place_player(Player& player, irr::core::vector3df p);
 
 // State machine (players/state_machine.cpp)
 // Home 0, away 0, home 1, ... away 9: once per match tick.
 void update_players();
-// One player's tick; a roster entry without a body (no scene) is skipped.
+// One player's tick.
 void update_player(char team, int number);

@@ -1,37 +1,22 @@
 // The player record and the rosters, the referees, seats and reset.
 #include "players/player.h"
 
-#include <cstdio>
+#include <initializer_list>
 
-#include "core/commentary.h"
 #include "core/message.h"
-#include "core/switches.h"
-#include "arena/scene_object.h"
-#include "assets/asset_loading.h"
 #include "players/track.h"
 
 using irr::core::vector3df;
-using irr::scene::ISceneNode;
 
-// Whole-run records: zero-filled at program start, nodes made once by
-// AddPlayers/AddReferees, fields renewed by reset at every new game.
+// Whole-run records: zero-filled at program start, given their shirts and
+// posts by setUpRosters and setUpReferees, renewed by reset at every new game.
 Player home_players[TEAM_SIZE];
 Player away_players[TEAM_SIZE];
 Referee referees[REFEREE_COUNT];
 
-irr::scene::IAnimatedMesh* bodyMesh = 0;
-irr::scene::IAnimatedMesh* wheelMesh = 0;
-irr::scene::IAnimatedMesh* statballMesh = 0;
-irr::scene::IAnimatedMesh* refereeMesh = 0;
-
 // Shirt numbers below these are bikers, then catchers; the rest skate.
 static constexpr int FIRST_CATCHER = 3;
 static constexpr int FIRST_SKATER = 5;
-
-static const vector3df BIKER_WHEEL_OFFSET(50.0f, 0.0f, 0.0f); // cm, one each side of the body
-static const vector3df CATCHER_WHEEL_TURN(0.0f, 90.0f, 0.0f); // degrees
-static const vector3df CATCHER_WHEEL_OFFSET(25.0f, 55.0f, 0.0f); // cm
-static const vector3df STATBALL_OFFSET(0.0f, -80.0f, 0.0f);   // cm
 
 // Seat rows, 50 cm apart: home along +z, away along -z of the centre.
 static constexpr float SEAT_SPACING = 50.0f;   // cm
@@ -76,79 +61,24 @@ static const char* const PATH_STATE_TEXTS[] = {
 };
 static constexpr int PATH_STATE_COUNT = sizeof PATH_STATE_TEXTS / sizeof PATH_STATE_TEXTS[0];
 
-void AddPlayers()
+void setUpRosters()
 {
-    setCommentary("Adding players");
-    wheelMesh = loadMesh("meshes/wheel.obj");
-    statballMesh = loadMesh("meshes/statball.obj");
-    bodyMesh = loadMesh(bikerSwitch ? "meshes/biker.3ds" : "meshes/skater.obj");
-    if (!bodyMesh || !wheelMesh || !statballMesh) {
-        reportMessage(MESSAGE_HALT, "Cannot find meshes @ AddPlayers");
-        return;
-    }
-    // Home and away alternate so both rosters fill in shirt order.
     for (int number = 0; number < TEAM_SIZE; ++number) {
-        add_player('H', number);
-        add_player('A', number);
+        for (Player* p : {&home_players[number], &away_players[number]}) {
+            p->team = p == &home_players[number] ? 'H' : 'A';
+            p->number = number;
+            p->type = number < FIRST_CATCHER ? Biker : number < FIRST_SKATER ? Catcher : Skater;
+        }
     }
 }
 
-Player& add_player(char team, int number)
+void setUpReferees()
 {
-    Player& player = playerOf(team, number);
-    player.team = team;
-    player.number = number;
-    player.type = Skater;
-
-    player.node = addOctreeNode(bodyMesh);
-    if (!player.node)
-        return player;
-    char uniform[32];
-    if (bikerSwitch)
-        snprintf(uniform, sizeof uniform, "meshes/bikerh0.jpg");
-    else
-        snprintf(uniform, sizeof uniform, "meshes/uni_%c%c.jpg", team == 'H' ? 'h' : 'a', '0' + number);
-    dressNode(player.node, uniform, lightingSwitch);
-
-    // Wheels are bare: no texture, no lighting setting of their own.
-    if (number < FIRST_CATCHER) {
-        player.type = Biker;
-        const vector3df otherSide = -BIKER_WHEEL_OFFSET;
-        if (ISceneNode* wheel = addOctreeNode(wheelMesh, player.node))
-            placeNode(wheel, 0, &BIKER_WHEEL_OFFSET);
-        if (ISceneNode* wheel = addOctreeNode(wheelMesh, player.node))
-            placeNode(wheel, 0, &otherSide);
-    } else if (number < FIRST_SKATER) {
-        player.type = Catcher;
-        if (ISceneNode* wheel = addOctreeNode(wheelMesh, player.node))
-            placeNode(wheel, &CATCHER_WHEEL_TURN, &CATCHER_WHEEL_OFFSET);
-    }
-
-    player.statball = addOctreeNode(statballMesh, player.node);
-    if (player.statball) {
-        dressNode(player.statball, "meshes/statball_ok.jpg", lightingSwitch);
-        placeNode(player.statball, 0, &STATBALL_OFFSET);
-    }
-    return player;
-}
-
-void AddReferees()
-{
-    setCommentary("Adding referees");
-    refereeMesh = loadMesh("meshes/skater.obj");
-    if (!refereeMesh) {
-        reportMessage(MESSAGE_HALT, "Cannot find meshes @ AddReferees");
-        return;
-    }
     for (int i = 0; i < REFEREE_COUNT; ++i) {
         Referee& referee = referees[i];
-        referee.node = addOctreeNode(refereeMesh);
         referee.yaw = REFEREE_POSTS[i].yaw;
-        if (!referee.node)
-            continue;
-        dressNode(referee.node, "meshes/referee.jpg", lightingSwitch);
-        referee.node->setRotation(vector3df(0.0f, referee.yaw, 0.0f));
-        referee.node->setPosition(REFEREE_POSTS[i].position);
+        referee.position = REFEREE_POSTS[i].position;
+        referee.rotation = vector3df(0.0f, referee.yaw, 0.0f);
     }
 }
 
@@ -201,8 +131,7 @@ void Player::reset()
     power = 0.0f;
     exertion = 0.0f;
     seat = seat_position();
-    if (node)
-        node->setPosition(seat);
+    position = seat;
     r = trackRadius(seat.X, seat.Z);
     theta = trackAngle(seat.X, seat.Z, r);
     stop();

@@ -7,11 +7,10 @@
 #include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
-#include "match/match_events.h"
-#include "match/match_stats.h"
+#include "match/scoring.h"
+#include "match/selection.h"
 #include "players/player.h"
 #include "players/track.h"
-#include "ui/cameras.h"
 
 using irr::core::vector3df;
 
@@ -19,7 +18,6 @@ using irr::core::vector3df;
 static constexpr float WAITING_LINE_RADIUS = 2630.0f; // also the spacing line of lane 2
 static constexpr float LANE_0_SPACING_RADIUS = 1830.0f;
 static constexpr float LANE_1_SPACING_RADIUS = 2230.0f;
-static constexpr float SCORING_RUN_RADIUS = 2760.0f;
 static constexpr float JOIN_RADIUS_MIN = 1700.0f;  // a player joins the track between these
 static constexpr float JOIN_RADIUS_SPREAD = 1160.0f;
 
@@ -28,7 +26,6 @@ static constexpr float SEAT_REACH2 = 10000.0f;         // cm², within 100 cm a 
 static constexpr int SEATED_TICKS_BEFORE_LEAVING = 100;
 static constexpr int SEAT_LEAVING_CONDITION = 33; // hp a rested player takes back onto the track
 
-static constexpr float FULL_EFFORT = 1.0f;
 static constexpr float LAPPING_EFFORT = 0.5f;
 static constexpr float WAITING_EFFORT = 0.5f;
 static constexpr float HOMEWARD_EFFORT = 0.33f;
@@ -38,11 +35,6 @@ static constexpr float CATCH_EFFORT = 1.25f;     // asks beyond top speed; the s
 static constexpr float EASE_OFF_EFFORT = 0.1f;
 
 static constexpr float NO_RECEIVER_YET = 10.0f;  // rad, more than any angle ahead
-
-static float goalAngle(char team)
-{
-    return team == 'H' ? PI_F : TWO_PI_F;
-}
 
 static float gateX(char team)
 {
@@ -89,7 +81,7 @@ void Player::leave_seat()
     target_xr = gateX(team);
     target_zt = 0.0f;
     // A straight walk at 1 cm/ms from where the body stands to the gate.
-    const vector3df p = node->getPosition();
+    const vector3df p = position;
     const float dx = target_xr - p.X;
     const float dz = target_zt - p.Z;
     const float d = sqrtf(dx * dx + dz * dz);
@@ -111,7 +103,7 @@ void Player::enter_track()
 void Player::walk_to_seat()
 {
     const vector3df gate(gateX(team), 0.0f, 0.0f);
-    node->setPosition(gate);
+    position = gate;
     const vector3df s = seat_position();
     target_xr = s.X;
     target_zt = s.Z;
@@ -184,31 +176,12 @@ static void interceptBall(Player& player)
 static bool runForGoal(Player& player)
 {
     if (player.target_zt < 0.0f) {
-        setPlayerCommentary(player.team, player.number, "misses the shot!");
-        ++matchStats.misses;
-        notePlayerEvent(EVENT_MISS, player);
-        resetBall();
+        missShot(player);
         player.start_lapping(AFTER_DEAD_BALL_EFFORT);
         return false;
     }
-    // A home scorer at or past π runs on round the track towards it.
-    float remaining = PI_F / 6.0f;
-    if (player.team == 'H') {
-        if (player.theta < PI_F)
-            remaining = PI_F - player.theta;
-    } else {
-        remaining = TWO_PI_F - player.theta;
-    }
-    if (remaining < PI_F / 64.0f) {
-        setPlayerCommentary(player.team, player.number, "shoots and scores!");
-        if (player.team == 'H')
-            matchClock.home_score += 1;
-        else
-            matchClock.away_score += 1;
-        matchClock.show_score();
-        ++matchStats.goals;
-        notePlayerEvent(EVENT_GOAL, player);
-        resetBall();
+    if (shotScores(player)) {
+        scoreGoal(player);
         player.start_lapping(AFTER_GOAL_EFFORT);
         return false;
     }
@@ -356,8 +329,6 @@ static bool decide(Player& player, const vector3df& p)
 void update_player(char team, int number)
 {
     Player& player = playerOf(team, number);
-    if (!player.node)
-        return;
     const vector3df p = read_track_position(player);
     if (decide(player, p))
         advance_player(player, p);

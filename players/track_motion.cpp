@@ -174,7 +174,7 @@ float Player::speed_mph() const
 
 vector3df read_track_position(Player& player)
 {
-    const vector3df p = player.node->getPosition();
+    const vector3df p = player.position;
     player.r = trackRadius(p.X, p.Z);
     player.theta = trackAngle(p.X, p.Z, player.r);
     return p;
@@ -260,11 +260,11 @@ void advance_player(Player& player, vector3df p)
 
     if (player.wobble != 0) {
         const float w = static_cast<float>(player.wobble); // taken as radians
-        player.node->setRotation(vector3df(WOBBLE_TILT * sinf(w), 0.0f, WOBBLE_TILT * cosf(w)));
+        player.rotation.set(WOBBLE_TILT * sinf(w), 0.0f, WOBBLE_TILT * cosf(w));
         player.wobble -= 1;
     } else {
         // Local +x of the body points along growing theta.
-        player.node->setRotation(vector3df(0.0f, -(player.theta + PI_F / 2.0f) * 180.0f / PI_IN_TURN, 0.0f));
+        player.rotation.set(0.0f, -(player.theta + PI_F / 2.0f) * 180.0f / PI_IN_TURN, 0.0f);
     }
 }
 
@@ -279,7 +279,7 @@ bool place_player(Player& player, vector3df p)
         printDumpWithClock(player);
         player.stop();
     } else if (player.r > TRACK_OUTER_RADIUS) {
-        // Only the field: the node keeps the true position, read back next tick.
+        // Only the field: the position keeps the true distance, read back next tick.
         player.r = TRACK_OUTER_RADIUS;
     }
     player.lane = 0;
@@ -287,6 +287,6 @@ bool place_player(Player& player, vector3df p)
         player.lane = 1;
     if (player.r > BANK_START_RADIUS)
         player.lane = 2;
-    player.node->setPosition(p);
+    player.position = p;
     return true;
 }

@@ -160,8 +160,8 @@ TEST_P(MissingMeshTest, LeavesOnlyThatPieceOutSilently)
         else
             EXPECT_NE(nullptr, sceneObject(i).node) << "slot " << i;
     }
-    EXPECT_NE(nullptr, matchClock.boards[0].board);
-    EXPECT_NE(nullptr, matchClock.boards[1].timebox);
+    EXPECT_NE(nullptr, scoreboards[0].board);
+    EXPECT_NE(nullptr, scoreboards[1].timebox);
 
     // A missing solid piece also takes its collision away, and only its own.
     int solidMissing = 0;
@@ -221,9 +221,9 @@ protected:
 
 TEST_F(ArenaScoreboardTest, EastIsBoardZeroAndWestIsBoardOne)
 {
-    EXPECT_TRUE(endsWith(textureName(matchClock.boards[0].board), "meshes/scoreboardeast.jpg"));
-    EXPECT_TRUE(endsWith(textureName(matchClock.boards[1].board), "meshes/scoreboardwest.jpg"));
-    for (const Scoreboard& board : matchClock.boards) {
+    EXPECT_TRUE(endsWith(textureName(scoreboards[0].board), "meshes/scoreboardeast.jpg"));
+    EXPECT_TRUE(endsWith(textureName(scoreboards[1].board), "meshes/scoreboardwest.jpg"));
+    for (const Scoreboard& board : scoreboards) {
         EXPECT_VECTOR(vector3df(0, 0, 0), board.board->getPosition());
         EXPECT_FALSE(board.board->getMaterial(0).Lighting);
     }
@@ -233,7 +233,7 @@ TEST_F(ArenaScoreboardTest, EachBoardHasNineTimeBoxesEightOfThemChildrenOfTheFir
 {
     EXPECT_EQ(18, countTimeboxNodes(sceneManager->getRootSceneNode()));
 
-    for (const Scoreboard& board : matchClock.boards) {
+    for (const Scoreboard& board : scoreboards) {
         const std::vector<ISceneNode*> boxes = digitBoxes(board);
         ASSERT_EQ(sceneManager->getRootSceneNode(), board.timebox->getParent());
         EXPECT_EQ(8u, board.timebox->getChildren().size());
@@ -248,8 +248,8 @@ TEST_F(ArenaScoreboardTest, EachBoardHasNineTimeBoxesEightOfThemChildrenOfTheFir
 
 TEST_F(ArenaScoreboardTest, DisplaysFaceEachOtherAcrossTheArena)
 {
-    const Scoreboard& east = matchClock.boards[0];
-    const Scoreboard& west = matchClock.boards[1];
+    const Scoreboard& east = scoreboards[0];
+    const Scoreboard& west = scoreboards[1];
     EXPECT_VECTOR(vector3df(3360, 1042, 46), east.timebox->getPosition());
     EXPECT_VECTOR(vector3df(0, 0, 0), east.timebox->getRotation());
     EXPECT_VECTOR(vector3df(-3360, 989, 1), west.timebox->getPosition());
@@ -279,7 +279,7 @@ TEST_F(ArenaScoreboardTest, BoardsReadPeriodZeroClockTwentyOneTwelveScoreTwentyO
         EXPECT_TRUE(endsWith(digitTextures[d]->getName().getPath().c_str(),
                              "meshes/sbn" + std::to_string(d) + ".jpg"));
     }
-    for (const Scoreboard& board : matchClock.boards) {
+    for (const Scoreboard& board : scoreboards) {
         EXPECT_EQ(0, digitShown(board.timebox));
         EXPECT_EQ(2, digitShown(board.clock_digits[0]));
         EXPECT_EQ(1, digitShown(board.clock_digits[1]));
@@ -292,9 +292,35 @@ TEST_F(ArenaScoreboardTest, BoardsReadPeriodZeroClockTwentyOneTwelveScoreTwentyO
     }
 }
 
+TEST_F(ArenaScoreboardTest, BoardsPaintWhatTheClockShowsAndStopAtNinetyNine)
+{
+    matchClock.visible = true;
+    matchClock.reset_clock(20);
+    matchClock.tick_second();
+    matchClock.period = 2;
+    matchClock.show_period();
+    matchClock.home_score = 7;
+    matchClock.away_score = 123; // no digit for ten: the boards stay at 99
+    matchClock.show_score();
+    showScoreboards();
+    const int expected[9] = {2, 1, 9, 5, 9, 0, 7, 9, 9};
+    for (const Scoreboard& board : scoreboards) {
+        const std::vector<ISceneNode*> boxes = digitBoxes(board);
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(expected[i], digitShown(boxes[i])) << "box " << i;
+    }
+
+    // C freezes the clock on the boards while the game clock runs on.
+    matchClock.visible = false;
+    matchClock.tick_second();
+    showScoreboards();
+    EXPECT_EQ(8, matchClock.sec_units);
+    EXPECT_EQ(9, digitShown(scoreboards[1].clock_digits[3]));
+}
+
 TEST_F(ArenaScoreboardTest, ShowDigitSkipsAbsentBoxesAndValuesThatAreNoDigit)
 {
-    ISceneNode* box = matchClock.boards[0].home_units;
+    ISceneNode* box = scoreboards[0].home_units;
     showDigit(box, 7);
     EXPECT_EQ(7, digitShown(box));
     // A three-figure score must not read past the ten textures.
@@ -309,7 +335,7 @@ TEST_F(ArenaTest, BoardsWithoutTheTimeBoxMeshHaveNoDigitsAndTheClockSkipsThem)
     loadClockDigits();
     timeboxMesh = 0;
     buildScoreboards();
-    for (const Scoreboard& board : matchClock.boards) {
+    for (const Scoreboard& board : scoreboards) {
         EXPECT_NE(nullptr, board.board);
         for (ISceneNode* box : digitBoxes(board))
             EXPECT_EQ(nullptr, box);
@@ -319,6 +345,7 @@ TEST_F(ArenaTest, BoardsWithoutTheTimeBoxMeshHaveNoDigitsAndTheClockSkipsThem)
     matchClock.show_score();
     matchClock.show_period();
     matchClock.reset_clock(15);
+    showScoreboards();
 }
 
 // --- Free-camera collision -------------------------------------------------
@@ -333,7 +360,7 @@ protected:
         loadClockDigits();
         createCameras();
         buildStadium();
-        addCameraCollision();
+        addCameraCollision(freeCamera);
     }
     std::vector<irr::scene::ISceneNodeAnimatorCollisionResponse*> collisionAnimators()
     {
@@ -385,7 +412,7 @@ TEST_F(ArenaCollisionTest, SixAnimatorsOnTheFreeCameraEachOnItsOwnPiece)
     // Nothing else of the stadium is solid.
     for (int i : {ELEVATOR_DOOR_1, LADDER, CONTROLLER, CONTROL_CHAIR, WEST_GOAL, GOAL_TEXT_BOX_1, TEAM_CARD})
         EXPECT_EQ(nullptr, sceneObject(i).node->getTriangleSelector()) << "slot " << i;
-    EXPECT_EQ(nullptr, matchClock.boards[0].board->getTriangleSelector());
+    EXPECT_EQ(nullptr, scoreboards[0].board->getTriangleSelector());
 }
 
 TEST_F(ArenaCollisionTest, OuterWallStopsTheCameraAndLetsItSlideAlong)

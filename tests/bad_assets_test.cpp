@@ -20,6 +20,7 @@
 #include "app/frame_loop.h"
 #include "app/startup.h"
 #include "core/switches.h"
+#include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "assets/asset_files.h"
@@ -201,6 +202,7 @@ TEST_P(BadTextureTest, StadiumDigitUniformAndStatusBallGoUntextured)
     const std::string printed = captureStdout([] {
         loadClockDigits();
         buildStadium();
+        setUpRosters();
         AddPlayers();
     });
     EXPECT_EQ("", printed);
@@ -208,14 +210,15 @@ TEST_P(BadTextureTest, StadiumDigitUniformAndStatusBallGoUntextured)
     EXPECT_NE(nullptr, textureOf(sceneObject(LADDER).node));
     // The boards read 21:12 and 21 12 until the new game: the twos are bare.
     EXPECT_EQ(nullptr, digitTextures[2]);
-    EXPECT_EQ(nullptr, textureOf(matchClock.boards[0].clock_digits[0]));
-    EXPECT_NE(nullptr, textureOf(matchClock.boards[0].clock_digits[1]));
+    EXPECT_EQ(nullptr, textureOf(scoreboards[0].clock_digits[0]));
+    EXPECT_NE(nullptr, textureOf(scoreboards[0].clock_digits[1]));
     EXPECT_EQ(nullptr, textureOf(home_players[3].node));
     EXPECT_NE(nullptr, textureOf(away_players[3].node));
 
     Player& away = away_players[6];
     away.reset();
     away.change_condition(-30); // into the hit band
+    poseBodies(1.0f);
     EXPECT_EQ(nullptr, textureOf(away.statball));
     // The file comes back good, but the verdict was kept: play never rereads a file.
     if (unlink("meshes/statball_hit_mad.jpg") != 0)
@@ -223,11 +226,14 @@ TEST_P(BadTextureTest, StadiumDigitUniformAndStatusBallGoUntextured)
     ASSERT_EQ(0, symlink((std::string(runDirectory()) + "/meshes/statball_hit_mad.jpg").c_str(),
                          "meshes/statball_hit_mad.jpg"));
     away.change_condition(30);
+    poseBodies(1.0f);
     away.change_condition(-30);
+    poseBodies(1.0f);
     EXPECT_EQ(nullptr, textureOf(away.statball));
     Player& home = home_players[6];
     home.reset();
     home.change_condition(-30);
+    poseBodies(1.0f);
     EXPECT_NE(nullptr, textureOf(home.statball));
 
     for (irr::u32 i = 0; i < driver->getTextureCount(); ++i) {
@@ -461,6 +467,7 @@ TEST_P(BadMaterialFileTest, PlayersAndRefereesAreBuiltUntintedAndSilently)
     copySkaterIn();
     plant("skater.mtl", GetParam());
     EXPECT_IN_CHILD(([] {
+        setUpRosters();
         AddPlayers();
         AddReferees();
         return bodyMesh && refereeMesh && home_players[7].node && referees[2].node && !hasShadowTint(bodyMesh);
@@ -497,6 +504,7 @@ TEST_F(BadAssetTest, AMaterialTextureWithoutItsEndMarkerIsLeftOff)
     const std::string jpeg = generatedFile("sbn3.jpg");
     writeFile("meshes/shadow.jpg", jpeg.substr(0, jpeg.size() - 2));
     EXPECT_IN_CHILD(([] {
+        setUpRosters();
         AddPlayers();
         return bodyMesh && texturedBuffers(bodyMesh) == 0 && hasShadowTint(bodyMesh);
     }()));

@@ -1,5 +1,4 @@
-// The match keeps game time, not frame time: the same ticks at any frame
-// rate, drawn between the last two ticks without disturbing them.
+// The match keeps game time, not frame time: the same ticks at any frame rate.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,12 +8,10 @@
 #include "app/frame_loop.h"
 #include "app/match_digest.h"
 #include "app/startup.h"
-#include "app/tick_blend.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "players/player.h"
 #include "players/track.h"
-#include "players_support.h"
 #include "test_support.h"
 #include "ui/input.h"
 
@@ -126,59 +123,6 @@ TEST_F(GameTimeTest, LongFramesRunSeveralTicksShortOnesSomeNoneAndPausedTimeIsNo
     paused = false;
     ASSERT_TRUE(countFrame(270));
     EXPECT_EQ(0, takeDueTicks()) << "the 40 ms spent paused are not made up";
-}
-
-class TickBlendTest : public PlayersTest {};
-
-TEST_F(TickBlendTest, AFrameHalfwayShowsThePlayerHalfwayAndTheNextTickStartsFromTheTickPosition)
-{
-    Player& p = home_players[6];
-    putOnTrack(p, 2400.0f, 1.0f, LAPPING);
-    p.zt_dt = 0.0005f;
-    p.pms = 0.0f;
-    const irr::core::vector3df before = positionOf(p);
-    keepTickState();
-    ticks(p, 1);
-    const irr::core::vector3df after = positionOf(p);
-    ASSERT_GT(after.getDistanceFrom(before), 10.0f);
-
-    showBetweenTicks(0.5f);
-    expectSamePosition((before + after) * 0.5f, positionOf(p));
-    const TrackPoint drawn = drawnTrackPoint(p);
-    EXPECT_NEAR(2400.0f, drawn.r, 1e-2f);
-    restoreTickState();
-    EXPECT_EQ(after, positionOf(p)) << "exactly the tick's own position";
-
-    keepTickState();
-    ticks(p, 1);
-    const irr::core::vector3df next = positionOf(p);
-    EXPECT_NEAR(after.getDistanceFrom(before), next.getDistanceFrom(after), 1e-2f);
-    EXPECT_NEAR(after.getDistanceFrom(before) * 2.0f, next.getDistanceFrom(before), 0.5f);
-}
-
-TEST_F(TickBlendTest, JumpsAreDrawnWhereTheyLandAndALapsWrapIsNoSweep)
-{
-    Player& p = home_players[6];
-    putOnTrack(p, 2400.0f, 1.0f, LAPPING);
-    keepTickState();
-    p.reset(); // sent back to its seat
-    const irr::core::vector3df seat = positionOf(p);
-    showBetweenTicks(0.5f);
-    EXPECT_EQ(seat, positionOf(p));
-    restoreTickState();
-
-    // Across the lap's end: the angle runs 6.25 -> 0.03 (through 2π), a short way.
-    putOnTrack(p, 2400.0f, 6.25f, LAPPING);
-    keepTickState();
-    putOnTrack(p, 2400.0f, 0.03f, LAPPING);
-    showBetweenTicks(0.5f);
-    const float expected = (6.25f + 0.03f + TWO_PI_F) / 2.0f;
-    const TrackPoint drawn = drawnTrackPoint(p);
-    EXPECT_NEAR(cosf(expected), cosf(drawn.theta), 1e-4f);
-    EXPECT_NEAR(sinf(expected), sinf(drawn.theta), 1e-4f);
-    EXPECT_NEAR(2400.0f, trackRadius(positionOf(p).X, positionOf(p).Z), 2.0f)
-        << "drawn on the track, not across the arena";
-    restoreTickState();
 }
 
 } // namespace

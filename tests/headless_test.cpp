@@ -3,6 +3,7 @@
 
 #include "app/headless_match.h"
 #include "match/ball.h"
+#include "match/selection.h"
 #include "players/player.h"
 #include "test_support.h"
 #include "ui/input.h"

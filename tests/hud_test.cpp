@@ -1,6 +1,7 @@
 // The HUD over the null driver: what each frame writes into the texts.
 #include <string>
 
+#include "core/engine.h"
 #include "match_support.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
@@ -12,18 +13,18 @@ constexpr float PI = 3.14159265f;
 const irr::video::SColor HOME_ORANGE(127, 255, 127, 0);
 const irr::video::SColor AWAY_GREEN(127, 63, 255, 0);
 
-class HudTest : public MatchTest {
+class HudTest : public MatchOnDeviceTest {
 protected:
     void SetUp() override
     {
-        MatchTest::SetUp();
+        MatchOnDeviceTest::SetUp();
         newGame();
         setupHud();
     }
     void TearDown() override
     {
         forgetHud(); // the texts go with the device
-        MatchTest::TearDown();
+        MatchOnDeviceTest::TearDown();
     }
     static std::wstring textOf(irr::gui::IGUIStaticText* element) { return element->getText(); }
     static int filledRosterTexts()

@@ -4,17 +4,18 @@
 #include <utility>
 #include <vector>
 
+#include "core/engine.h"
 #include "match_support.h"
 #include "ui/cameras.h"
 #include "ui/input.h"
 
 namespace {
 
-class InputTest : public MatchTest {
+class InputTest : public MatchOnDeviceTest {
 protected:
     void SetUp() override
     {
-        MatchTest::SetUp();
+        MatchOnDeviceTest::SetUp();
         newGame();
     }
     static bool key(irr::EKEY_CODE code, bool pressedDown, bool ctrl = false)
@@ -43,7 +44,7 @@ protected:
     }
     static float radiusOf(const Player& p)
     {
-        const irr::core::vector3df at = p.node->getPosition();
+        const irr::core::vector3df at = p.position;
         return trackRadius(at.X, at.Z);
     }
     static void everyoneOnTrack()

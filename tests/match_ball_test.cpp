@@ -7,8 +7,6 @@ class BallTest : public MatchTest {};
 
 TEST_F(BallTest, ResetPutsTheBallAtItsStartAndReleasesTheChasers)
 {
-    irr::scene::ISceneNode* const node = ball.node;
-    ASSERT_NE(nullptr, node);
     ball.holder = &home_players[3];
     ball.live = true;
     ball.zt_dt = -0.001f;
@@ -23,7 +21,6 @@ TEST_F(BallTest, ResetPutsTheBallAtItsStartAndReleasesTheChasers)
     EXPECT_FLOAT_EQ(0.4f, home_players[4].pms);
     EXPECT_EQ(TRYING_TO_SCORE, home_players[7].path);
 
-    EXPECT_EQ(node, ball.node) << "the sphere is made once";
     EXPECT_EQ(nullptr, ball.holder);
     EXPECT_FALSE(ball.live);
     EXPECT_FLOAT_EQ(2860.0f, ball.r);
@@ -31,7 +28,7 @@ TEST_F(BallTest, ResetPutsTheBallAtItsStartAndReleasesTheChasers)
     EXPECT_EQ(0.0f, ball.zt_dt);
 
     updateBall();
-    EXPECT_NEAR(419.5f, ball.node->getPosition().Y, 1e-3f);
+    EXPECT_NEAR(419.5f, ball.position.Y, 1e-3f);
     updateBall();
     EXPECT_NEAR(4.712389f, ball.theta, 1e-5f) << "a dead ball lies still";
 }
@@ -167,7 +164,7 @@ TEST_F(BallTest, KnockedLooseWhileLappingWithThePlayersItStopsDeadInAngle)
     holder.zt_dt = 0.0004f;
     updateBall();
     EXPECT_NEAR(2.0f, ball.theta, 1e-4f);
-    EXPECT_NEAR(holder.node->getPosition().Y + 200.0f, ball.node->getPosition().Y, 1e-2f);
+    EXPECT_NEAR(holder.position.Y + 200.0f, ball.position.Y, 1e-2f);
     EXPECT_FLOAT_EQ(0.0004f, ball.zt_dt);
 
     dropIfHolder(away_players[4], 0, 0);

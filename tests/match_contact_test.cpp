@@ -16,7 +16,6 @@ protected:
         placeOnTrack(p, r, theta, path);
         placeOnTrack(q, r, theta + 2 * asinf(distance / (2 * r)), path);
     }
-    static bool lit(const Player& p) { return p.statball->getMaterial(0).Lighting; }
 };
 
 TEST_F(ContactTest, BikerRunningOverASkaterIsPenalisedAndBothLeave)
@@ -26,10 +25,10 @@ TEST_F(ContactTest, BikerRunningOverASkaterIsPenalisedAndBothLeave)
     placePair(biker, skater, 2000, 1.0f, 50);
     contactPass();
     EXPECT_EQ(25, skater.hp);
-    EXPECT_EQ("meshes/statball_crit_mad.jpg", textureOf(skater.statball));
+    EXPECT_EQ(STATUS_CRIT, skater.status_band);
     EXPECT_EQ(TRACK_TO_GATE, skater.path);
     EXPECT_EQ(90, biker.hp);
-    EXPECT_EQ("meshes/statball_ok_hou.jpg", textureOf(biker.statball));
+    EXPECT_EQ(STATUS_OK, biker.status_band);
     EXPECT_EQ(180, biker.penalty);
     EXPECT_EQ(TRACK_TO_GATE, biker.path);
     EXPECT_STREQ("PENALTY - H0\n3 min running over skater", getCommentary());
@@ -48,8 +47,8 @@ TEST_F(ContactTest, TwoBikersFallToFiftyThenToCritNotDead)
     contactPass();
     EXPECT_EQ(50, home.hp);
     EXPECT_EQ(50, away.hp);
-    EXPECT_EQ("meshes/statball_hit_hou.jpg", textureOf(home.statball));
-    EXPECT_EQ("meshes/statball_hit_mad.jpg", textureOf(away.statball));
+    EXPECT_EQ(STATUS_HIT, home.status_band);
+    EXPECT_EQ(STATUS_HIT, away.status_band);
     EXPECT_EQ(LAPPING, home.path);
 
     contactPass();
@@ -84,18 +83,17 @@ TEST_F(ContactTest, ConditionBandsAtTheirEdges)
     placeOnTrack(p, 2000, 1.0f);
     p.hp = 40;
     p.change_condition(0);
-    EXPECT_EQ("meshes/statball_hit_hou.jpg", textureOf(p.statball));
+    EXPECT_EQ(STATUS_HIT, p.status_band);
     p.hp = 80;
     p.change_condition(0);
-    EXPECT_EQ("meshes/statball_ok_hou.jpg", textureOf(p.statball));
-    EXPECT_FALSE(lit(p));
+    EXPECT_EQ(STATUS_OK, p.status_band);
 
     p.hp = 40;
     p.selected = 1;
     ball.holder = &p;
     p.set_path(TRYING_TO_SCORE);
     p.change_condition(-1);
-    EXPECT_EQ("meshes/statball_crit_hou.jpg", textureOf(p.statball));
+    EXPECT_EQ(STATUS_CRIT, p.status_band);
     EXPECT_EQ(nullptr, ball.holder);
     EXPECT_STREQ("Ball knocked loose!", getCommentary()) << "the last announcement of the tick shows";
     EXPECT_EQ(0, p.selected);
@@ -110,8 +108,7 @@ TEST_F(ContactTest, ConditionBandsAtTheirEdges)
     p.change_condition(-1);
     EXPECT_EQ(DEAD, p.path);
     EXPECT_STREQ("H7 {DEAD}", getCommentary());
-    EXPECT_TRUE(lit(p));
-    EXPECT_EQ("meshes/statball_crit_hou.jpg", textureOf(p.statball)) << "the dead keep their last texture";
+    EXPECT_EQ(STATUS_CRIT, p.status_band) << "the dead keep their last colour";
     EXPECT_EQ(0, p.selected);
 
     p.hit_by_ball(); // lying in the ball's path, the dead are still hit

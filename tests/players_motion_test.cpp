@@ -33,7 +33,7 @@ TEST_F(MotionTest, ReadBackNeverGivesNotANumber)
 {
     Player& p = home_players[5];
     // The arena centre: no angle to speak of, so 0.
-    p.node->setPosition(vector3df(0, 0, 0));
+    p.position = vector3df(0, 0, 0);
     read_track_position(p);
     EXPECT_EQ(0.0f, p.r);
     EXPECT_EQ(0.0f, p.theta);
@@ -42,10 +42,10 @@ TEST_F(MotionTest, ReadBackNeverGivesNotANumber)
     // precision: z / r comes out just above 1 in single precision.
     const float z = 1.0e-22f;
     ASSERT_GT(z / sqrtf(z * z), 1.0f);
-    p.node->setPosition(vector3df(0, 0, z));
+    p.position = vector3df(0, 0, z);
     read_track_position(p);
     EXPECT_NEAR(PI_F / 2, p.theta, 1e-6f);
-    p.node->setPosition(vector3df(0, 0, -z));
+    p.position = vector3df(0, 0, -z);
     read_track_position(p);
     EXPECT_NEAR(3 * PI_F / 2, p.theta, 1e-6f);
 
@@ -54,7 +54,7 @@ TEST_F(MotionTest, ReadBackNeverGivesNotANumber)
     EXPECT_NEAR(3 * PI_F / 2, trackAngle(-0.0f, -2860.0002f, 2860.0f), 1e-6f);
 
     // Left of the z axis the angle is mirrored: π − asin.
-    p.node->setPosition(vector3df(-1000, 0, 0));
+    p.position = vector3df(-1000, 0, 0);
     read_track_position(p);
     EXPECT_NEAR(PI_F, p.theta, 1e-6f);
 }
@@ -201,7 +201,7 @@ TEST_F(MotionTest, AdvancingOnTheBankPlacesTurnsAndCountsTheWork)
     EXPECT_GT(gained, 0.0f);
     EXPECT_NEAR(gained / TEST_STEP, p.power, 1e-5f);
     EXPECT_NEAR(gained, p.exertion, 1e-4f);
-    EXPECT_NEAR(-(1.006f + PI_F / 2) * 180 / 3.1415926236f, p.node->getRotation().Y, 1e-3f);
+    EXPECT_NEAR(-(1.006f + PI_F / 2) * 180 / 3.1415926236f, p.rotation.Y, 1e-3f);
     EXPECT_EQ(2, p.lane);
 }
 
@@ -211,12 +211,12 @@ TEST_F(MotionTest, AHitPlayerWobblesForItsTicksThenFacesTheTrackAgain)
     putOnTrack(p, 2000, 1.0f, LAPPING);
     p.wobble = 2;
     advance_player(p, positionOf(p));
-    expectSamePosition(vector3df(15 * sinf(2.0f), 0, 15 * cosf(2.0f)), p.node->getRotation());
+    expectSamePosition(vector3df(15 * sinf(2.0f), 0, 15 * cosf(2.0f)), p.rotation);
     EXPECT_EQ(1, p.wobble);
     advance_player(p, positionOf(p));
     advance_player(p, positionOf(p));
     EXPECT_EQ(0, p.wobble);
-    EXPECT_NEAR(-(1.0f + PI_F / 2) * 180 / 3.1415926236f, p.node->getRotation().Y, 1e-3f);
+    EXPECT_NEAR(-(1.0f + PI_F / 2) * 180 / 3.1415926236f, p.rotation.Y, 1e-3f);
 }
 
 TEST_F(MotionTest, BikerModelsStandHigherButTheTrackHeightStays)
@@ -240,7 +240,7 @@ TEST_F(MotionTest, OnlyTheRadiusFieldIsClampedToTheTrackEdge)
     EXPECT_EQ(2, p.lane);
     EXPECT_FALSE(paused);
 
-    // The next read-back takes the true radius from the node again.
+    // The next read-back takes the true radius from the position again.
     read_track_position(p);
     EXPECT_FLOAT_EQ(2900.0f, p.r);
 
@@ -283,13 +283,13 @@ TEST_F(MotionTest, ADeadPlayerIsNeverMovedPlacedOrTurned)
     p.wobble = 5;
     p.set_path(DEAD);
     const vector3df where = positionOf(p);
-    const vector3df facing = p.node->getRotation();
+    const vector3df facing = p.rotation;
     for (int i = 0; i < 10; ++i)
         update_player('H', 5);
     EXPECT_FALSE(place_player(p, vector3df(0, 0, 0)));
     advance_player(p, where);
     expectSamePosition(where, positionOf(p));
-    expectSamePosition(facing, p.node->getRotation());
+    expectSamePosition(facing, p.rotation);
     EXPECT_EQ(5, p.wobble);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/engine.h"
+#include "arena/bodies.h"
 #include "core/switches.h"
 #include "players/player.h"
 #include "players/track.h"
@@ -43,6 +44,7 @@ class RosterTest : public NullDeviceTest {};
 
 TEST_F(RosterTest, KindsUniformsWheelsAndStatusBallsFollowTheShirtNumber)
 {
+    setUpRosters();
     AddPlayers();
     irr::scene::IMesh* skaterBody = sceneManager->getMesh("meshes/skater.obj")->getMesh(0);
     irr::scene::IMesh* wheel = sceneManager->getMesh("meshes/wheel.obj")->getMesh(0);
@@ -87,6 +89,7 @@ TEST_F(RosterTest, BikerSwitchGivesEveryBodyTheBikerModelAndOneTexture)
 {
     bikerSwitch = true;
     lightingSwitch = true;
+    setUpRosters();
     AddPlayers();
     irr::scene::IMesh* bikerBody = sceneManager->getMesh("meshes/biker.3ds")->getMesh(0);
     irr::video::ITexture* bikerTexture = driver->getTexture("meshes/bikerh0.jpg");
@@ -106,12 +109,15 @@ TEST_F(RosterTest, BikerSwitchGivesEveryBodyTheBikerModelAndOneTexture)
 
 TEST_F(RosterTest, RefereesStandAtTheirPostsFacingTheirYaw)
 {
+    setUpReferees();
     AddReferees();
     const vector3df posts[REFEREE_COUNT] = {vector3df(0, 150, 0), vector3df(0, 0.2f, 850), vector3df(0, 0.2f, -850)};
     const float yaws[REFEREE_COUNT] = {0, 45, 90};
     for (int i = 0; i < REFEREE_COUNT; ++i) {
         ASSERT_NE(nullptr, referees[i].node);
         EXPECT_EQ(yaws[i], referees[i].yaw);
+        expectSamePosition(posts[i], referees[i].position);
+        expectSamePosition(vector3df(0, yaws[i], 0), referees[i].rotation);
         expectSamePosition(posts[i], referees[i].node->getPosition());
         expectSamePosition(vector3df(0, yaws[i], 0), referees[i].node->getRotation());
         EXPECT_EQ(driver->getTexture("meshes/referee.jpg"), textureOf(referees[i].node));

@@ -5,6 +5,7 @@
 #include <regex>
 #include <string>
 
+#include "core/engine.h"
 #include "match_support.h"
 #include "players/player_dump.h"
 #include "ui/readouts.h"
@@ -13,11 +14,11 @@ namespace {
 
 constexpr float PI = 3.14159265f;
 
-class ReadoutTest : public MatchTest {
+class ReadoutTest : public MatchOnDeviceTest {
 protected:
     void SetUp() override
     {
-        MatchTest::SetUp();
+        MatchOnDeviceTest::SetUp();
         newGame();
         line = device->getGUIEnvironment()->addStaticText(L"", irr::core::rect<irr::s32>(0, 0, 160, 50));
     }

@@ -7,14 +7,16 @@
 
 #include "core/engine.h"
 #include "app/frame_loop.h"
-#include "app/tick_blend.h"
 #include "core/switches.h"
+#include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
 #include "match/ball.h"
+#include "core/random.h"
 #include "match/match_clock.h"
+#include "match/selection.h"
 #include "players/player.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
@@ -36,6 +38,10 @@ void clearGameRecords()
     bodyMesh = wheelMesh = statballMesh = refereeMesh = 0;
     ball = Ball();
     matchClock = MatchClock();
+    for (int i = 0; i < 2; ++i) {
+        scoreboards[i] = Scoreboard();
+        scoreboards[i].side = static_cast<irr::u8>(i);
+    }
     clockTickCounter = 0;
     autoFireCounter = 0;
     autoPlay = false;
@@ -53,18 +59,26 @@ void clearGameRecords()
     tickStep = static_cast<float>(TICK_MS);
     tickTimeOwed = 0;
     matchTickNumber = 0;
-    forgetTickState();
+    forgetTickPoses();
     freeCamera = chaseCamera = 0;
     cameraMode = 0;
     previousCameraMode = 4;
     viewerCameraMode = -1;
     chasePosition = irr::core::vector3df();
+    seedRandom(1); // as at program start
     selectedTeam = 'H';
     selectedPlayer = 0;
     showRosterReadouts = false;
     gameEventReceiver.handled = false;
     // The HUD's texts belong to a device an earlier test may have dropped.
     forgetHud();
+}
+
+void RecordsTest::SetUp()
+{
+    clearGameRecords();
+    setUpRosters();
+    setUpReferees();
 }
 
 void NullDeviceTest::SetUp()
@@ -115,6 +129,6 @@ std::string buildArenaQuietly()
         loadClockDigits();
         createCameras();
         buildStadium();
-        addCameraCollision();
+        addCameraCollision(freeCamera);
     });
 }

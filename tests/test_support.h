@@ -20,6 +20,14 @@
         },                                                                                \
         ::testing::ExitedWithCode(1), pattern)
 
+// The game's records as at program start, with no engine at all: the
+// rosters with their shirts and kinds, the referees at their posts. The
+// match and the players need nothing more.
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+};
+
 // A null-driver device set as the game's device, driver and scene manager,
 // run from the folder that holds the generated meshes/. Every game record
 // (rosters, ball, clock, stadium table, flags) starts cleared.

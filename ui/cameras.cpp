@@ -3,16 +3,14 @@
 #include <cmath>
 
 #include "core/engine.h"
-#include "app/tick_blend.h"
+#include "arena/bodies.h"
 #include "match/ball.h"
 #include "players/player.h"
-#include "ui/input.h"
 
 using irr::core::vector3df;
 
 irr::scene::ICameraSceneNode* freeCamera = 0;
 irr::scene::ICameraSceneNode* chaseCamera = 0;
-int cameraMode = 0;
 int previousCameraMode = 4;
 int viewerCameraMode = -1;
 irr::core::vector3df chasePosition;
@@ -142,26 +140,6 @@ void updateCamera()
         break;
     }
     previousCameraMode = mode;
-}
-
-static int nextCameraMode(int mode)
-{
-    switch (mode) {
-    case END_VIEW:
-        return BALL_CHASE;
-    case BALL_CHASE:
-        return PLAYER_CHASE;
-    case PLAYER_CHASE:
-        return OVERHEAD_VIEW;
-    default:
-        // The overhead view and any stray value go on to the end view.
-        return END_VIEW;
-    }
-}
-
-void cycleCameraMode()
-{
-    cameraMode = nextCameraMode(cameraMode);
 }
 
 void cycleViewerCameraMode()

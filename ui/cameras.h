@@ -3,14 +3,13 @@
 // (ball chase and player chase), with the four camera modes.
 #include <irrlicht.h>
 
-enum CameraMode { OVERHEAD_VIEW = 0, END_VIEW = 1, BALL_CHASE = 2, PLAYER_CHASE = 3 };
+#include "match/selection.h"
 
 extern irr::scene::ICameraSceneNode* freeCamera;  // modes 0 and 1; owned by the engine
 extern irr::scene::ICameraSceneNode* chaseCamera; // modes 2 and 3; owned by the engine
-extern int cameraMode;         // 0..3; newGame sets 0, the V key cycles it
 extern int previousCameraMode; // the mode the last update saw; 4 (no mode) at start
 // A replay's viewer looks through a mode of their own, chosen with V, while
-// the recording's V keys drive `cameraMode`, which the match reads (a player
+// the recording's V commands drive `cameraMode`, which the match reads (a player
 // under user control keeps it only in player chase). -1, the start, follows
 // the recording; outside a replay it stays -1.
 extern int viewerCameraMode;
@@ -18,7 +17,6 @@ extern irr::core::vector3df chasePosition; // scratch position of the chase came
 
 void createCameras();
 void updateCamera();
-void cycleCameraMode();
 // The viewer's V in a replay: the next mode after the one shown.
 void cycleViewerCameraMode();
 // The mode the cameras and the HUD show: the viewer's, else `cameraMode`.

@@ -13,6 +13,7 @@
 #include "players/player_dump.h"
 #include "ui/cameras.h"
 #include "ui/hud_font.h"
+#include "match/selection.h"
 #include "ui/input.h"
 #include "ui/palette.h"
 #include "ui/readouts.h"

@@ -14,9 +14,6 @@
 
 // Lives for the whole run; start-up hands its address to the device.
 GameEventReceiver gameEventReceiver;
-char selectedTeam = 'H';
-int selectedPlayer = 0;
-bool showRosterReadouts = false;
 
 // cm/ms² added to the steered player's radial acceleration per arrow release.
 static constexpr float STEERING_STEP = 0.001f;
@@ -42,11 +39,6 @@ bool GameEventReceiver::OnEvent(const irr::SEvent& event)
     if (event.EventType == irr::EET_MOUSE_INPUT_EVENT)
         handled = handleMouse(&event);
     return handled;
-}
-
-Player* selectedPlayerRecord()
-{
-    return &playerOf(selectedTeam, selectedPlayer);
 }
 
 static void say(const char* word)

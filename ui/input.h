@@ -17,11 +17,6 @@ public:
 // Created before the program's entry runs; start-up hands it to the device.
 extern GameEventReceiver gameEventReceiver;
 
-extern char selectedTeam;     // 'H' or 'A'; newGame sets 'H'
-extern int selectedPlayer;    // shirt number 0..9; newGame sets 0
-extern bool showRosterReadouts; // the HUD's forty roster texts; newGame clears it
-
-Player* selectedPlayerRecord();
 bool handleKey(const irr::SEvent* event);
 bool handleMouse(const irr::SEvent* event);
 // A key release while a recording plays: only Q and the viewer's own V act.

@@ -104,13 +104,6 @@ float crowdLevel()
     return ball.holder->path == TRYING_TO_SCORE ? CROWD_SCORING_RUN : CROWD_BALL_CAUGHT;
 }
 
-static irr::core::vector3df ballPlace()
-{
-    if (ball.node)
-        return ball.node->getPosition();
-    return irr::core::vector3df(ball.r * cosf(ball.theta), ball.height, ball.r * sinf(ball.theta));
-}
-
 static void followCamera(SoundOutput& out)
 {
     irr::scene::ICameraSceneNode* camera = sceneManager ? sceneManager->getActiveCamera() : 0;
@@ -193,7 +186,7 @@ void updateSoundAt(irr::s32 now)
     presentMatchEvents(*output);
     float pitch, gain;
     rollingLevel(pitch, gain);
-    output->loop(SOUND_ROLLING, ballPlace(), false, pitch, gain);
+    output->loop(SOUND_ROLLING, ball.position, false, pitch, gain);
     const float follow = fminf(elapsed / CROWD_FOLLOW_MS, 1.0f);
     crowdGain += (crowdLevel() - crowdGain) * follow;
     output->loop(SOUND_CROWD, irr::core::vector3df(), true, 1.0f, crowdGain);
