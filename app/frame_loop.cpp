@@ -4,13 +4,12 @@
 #include <cstring>
 #include <cwchar>
 
-#include "core/engine.h"
-#include "app/recording.h"
 #include "app/replay.h"
+#include "app/tick_driver.h"
 #include "arena/bodies.h"
-#include "core/message.h"
 #include "arena/scoreboard.h"
-#include "match/match_clock.h"
+#include "core/engine.h"
+#include "core/message.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
 #include "ui/sound.h"
@@ -69,34 +68,18 @@ int takeDueTicks()
     return ticks;
 }
 
-void runMatchTick()
-{
-    ++matchTickNumber;
-    // The recording's checks see the match as the keys before this tick left it.
-    if (recordingMatch())
-        recordBeforeTick(matchTickNumber);
-    if (replayingMatch())
-        checkBeforeTick(matchTickNumber);
-    keepTickPoses();
-    matchTick();
-    if (matchClock.game_over)
-        reportMessage(MESSAGE_HALT, "Game Over!");
-}
-
+// The ticks the real time owed calls for. A replay gives its commands first,
+// even while paused: the recorded P that resumed the match came before the
+// next tick.
 static void runDueTicks()
 {
-    // A replay gives its keys even while paused: the recorded P that resumed
-    // the match came before the next tick.
     if (replayingMatch())
         playReplayTo(matchTickNumber + 1);
-    for (int ticks = takeDueTicks(); ticks > 0; --ticks) {
-        if (replayingMatch() && !playReplayTo(matchTickNumber + 1))
-            break;
-        // A key or a message may have paused the match in this pass.
-        if (paused)
-            break;
-        runMatchTick();
-    }
+    runTicks(takeDueTicks(), keepTickPoses);
+    // The normal end of a match: the recording's end line, the verdict of a
+    // replay and the last whistle come first, through the halt's hooks.
+    if (matchOver())
+        reportMessage(MESSAGE_HALT, "Game Over!");
 }
 
 void simulateAndDraw()

@@ -32,16 +32,13 @@ void clearFrameStatistics(irr::s32 now);
 bool countFrame(irr::s32 now);
 
 // The rest of a counted pass: the match ticks due (unless paused), cameras,
-// scene and HUD drawn between the last two ticks, caption.
+// scene and HUD drawn between the last two ticks, caption. At the final
+// whistle the run ends there with "Game Over!".
 void simulateAndDraw();
 
 // How many ticks the owed time calls for, at most MAX_TICKS_PER_PASS, taken
 // off it; whole ticks beyond the cap are dropped. None while paused.
 int takeDueTicks();
-
-// One match tick, numbered: the recording's checks, the tick state kept for
-// drawing, then matchTick. The window and the headless runner both use it.
-void runMatchTick();
 
 
 // Runs passes while the device runs and `running` is set.

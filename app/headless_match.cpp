@@ -1,7 +1,6 @@
 #include "app/headless_match.h"
 
-#include <sys/mman.h>
-#include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -10,19 +9,20 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "core/message.h"
-#include "core/random.h"
 #include "app/recording.h"
 #include "app/replay.h"
-#include "core/switches.h"
 #include "app/startup.h"
+#include "app/tick_driver.h"
+#include "core/engine.h"
+#include "core/message.h"
+#include "core/random.h"
 #include "match/ball.h"
+#include "match/commands.h"
 #include "match/match_clock.h"
-#include "players/player.h"
+#include "match/match_state.h"
 #include "match/selection.h"
-#include "ui/input.h"
+#include "players/player.h"
 
 // Three periods of 20 game minutes take 72000 ticks, plus the dead spells
 // between firings. Anything far beyond that is a stuck match.
@@ -72,9 +72,12 @@ const char* findUnsoundRecord()
     return 0;
 }
 
-// The game's null-driver device with the game built on it, or null.
-static bool buildHeadlessGame()
+static bool headlessGameBuilt = false;
+
+bool buildHeadlessGame()
 {
+    if (headlessGameBuilt)
+        return true;
     irr::SIrrlichtCreationParameters params;
     params.DriverType = irr::video::EDT_NULL;
     params.LoggingLevel = irr::ELL_NONE;
@@ -83,145 +86,131 @@ static bool buildHeadlessGame()
         return false;
     useDevice(engine);
     buildGame();
+    headlessGameBuilt = true;
     return true;
 }
 
-// The child's whole life: build the game on the null driver and play until
-// "Game Over!" ends the process. Each pass stands for a drawn frame of `step`
-// ms and runs the ticks the window's loop would run after such a frame.
-[[noreturn]] static void playInChild(unsigned seed, int step, const char* recordPath, HeadlessResult* shared,
-                                     int console)
-{
-    dup2(console, STDOUT_FILENO);
-    close(console);
-    if (!buildHeadlessGame()) {
-        snprintf(shared->fault, sizeof shared->fault, "no null-driver device");
-        _exit(2);
-    }
-    seedRandom(seed);
-    if (recordPath) {
-        if (!openRecording(recordPath)) {
-            snprintf(shared->fault, sizeof shared->fault, "cannot write the recording");
-            _exit(2);
-        }
-        startRecording(seed);
-        // "Game Over!" ends the match inside a tick: the end line goes first.
-        haltHooks[HALT_HOOK_RECORDS] = finishRecording;
-    }
-    // Automatic play as the user turns it on, so a recording holds it.
-    irr::SEvent space = {};
-    space.EventType = irr::EET_KEY_INPUT_EVENT;
-    space.KeyInput.Key = irr::KEY_SPACE;
-    gameEventReceiver.OnEvent(space);
+// The game's console while a match plays: sent nowhere, and back for the
+// report. A halt other than the final whistle (a fault of the game's) still
+// reaches the console: the console is given back before "halting".
+static int keptConsole = -1;
 
-    while (matchTickNumber < MAX_MATCH_TICKS) {
-        tickTimeOwed += step;
-        for (int ticks = takeDueTicks(); ticks > 0; --ticks) {
-            // Recorded before the tick: the tick that ends the match never returns.
-            shared->ticks = matchTickNumber + 1;
-            runMatchTick();
-            // Resumed before the next tick, as the user would: the same ticks
-            // follow whatever the frame time.
-            if (paused) {
-                ++shared->pauses;
-                paused = false;
-            }
-            shared->stats = matchStats;
-            shared->homeScore = matchClock.home_score;
-            shared->awayScore = matchClock.away_score;
-            if (const char* fault = findUnsoundRecord()) {
-                snprintf(shared->fault, sizeof shared->fault, "tick %ld: %s", matchTickNumber, fault);
-                _exit(3);
-            }
-        }
+static void quietConsole()
+{
+    fflush(stdout);
+    keptConsole = dup(STDOUT_FILENO);
+    const int nowhere = open("/dev/null", O_WRONLY);
+    if (nowhere >= 0) {
+        dup2(nowhere, STDOUT_FILENO);
+        close(nowhere);
     }
-    snprintf(shared->fault, sizeof shared->fault, "no final whistle after %ld ticks", MAX_MATCH_TICKS);
-    _exit(4);
+}
+
+static void restoreConsole()
+{
+    if (keptConsole < 0)
+        return;
+    fflush(stdout);
+    dup2(keptConsole, STDOUT_FILENO);
+    close(keptConsole);
+    keptConsole = -1;
+}
+
+static void finishRecordingAtHalt(const char*)
+{
+    finishRecording();
+}
+
+// A halt in the middle of a match: its message was printed to nowhere, so it
+// is said again where the runner's reports go.
+static void reportHalt(const char* text)
+{
+    restoreConsole();
+    printf("the match halted at tick %ld: %s\n", matchTickNumber, text ? text : "");
+    fflush(stdout);
 }
 
 bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const char* recordPath)
 {
-    memset(&result, 0, sizeof result);
-    void* memory = mmap(0, sizeof(HeadlessResult), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) {
-        snprintf(result.fault, sizeof result.fault, "no shared memory for the match");
-        return false;
-    }
-    HeadlessResult* shared = static_cast<HeadlessResult*>(memory);
-    memset(shared, 0, sizeof *shared);
-
-    // The child's console comes back through a pipe, of which only the end is
-    // kept: the last words tell the final whistle from any other halt.
-    int console[2];
-    if (pipe(console) != 0) {
-        munmap(memory, sizeof(HeadlessResult));
-        snprintf(result.fault, sizeof result.fault, "no pipe for the match's console");
-        return false;
-    }
+    result = HeadlessResult();
     const auto start = std::chrono::steady_clock::now();
-    fflush(stdout);
-    const pid_t child = fork();
-    if (child == 0) {
-        close(console[0]);
-        playInChild(seed, step, recordPath, shared, console[1]);
-    }
-    close(console[1]);
-    char tail[64] = {0};
-    const size_t keep = sizeof tail - 1;
-    size_t tailLength = 0;
-    char chunk[4096];
-    for (ssize_t n; (n = read(console[0], chunk, sizeof chunk)) > 0;) {
-        const size_t fresh = static_cast<size_t>(n) < keep ? static_cast<size_t>(n) : keep;
-        const size_t kept = tailLength + fresh > keep ? keep - fresh : tailLength;
-        memmove(tail, tail + tailLength - kept, kept);
-        memcpy(tail + kept, chunk + n - fresh, fresh);
-        tailLength = kept + fresh;
-    }
-    tail[tailLength] = 0;
-    close(console[0]);
-    int status = 0;
-    const bool forked = child > 0 && waitpid(child, &status, 0) == child;
-    result = *shared;
-    result.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    munmap(memory, sizeof(HeadlessResult));
-
-    if (!forked) {
-        snprintf(result.fault, sizeof result.fault, "could not start the match");
+    if (!buildHeadlessGame()) {
+        snprintf(result.fault, sizeof result.fault, "no null-driver device");
         return false;
     }
-    static const char FINAL_WHISTLE[] = "Game Over!\nhalting";
-    const size_t whistle = sizeof FINAL_WHISTLE - 1;
-    result.gameOver = WIFEXITED(status) && WEXITSTATUS(status) == 1 && tailLength >= whistle &&
-                      strcmp(tail + tailLength - whistle, FINAL_WHISTLE) == 0;
-    if (!result.gameOver && result.fault[0] == 0)
-        snprintf(result.fault, sizeof result.fault, "the match ended otherwise (status %d, last words \"%s\")",
-                 status, tail);
-    return result.gameOver && result.fault[0] == 0;
-}
+    clearMatchState();
+    seedRandom(seed);
+    newGame();
+    if (recordPath) {
+        if (!openRecording(recordPath)) {
+            snprintf(result.fault, sizeof result.fault, "cannot write the recording");
+            return false;
+        }
+        startRecording(seed);
+    }
+    // Automatic play as the user turns it on, so a recording holds it.
+    issueMatchCommand(matchCommand(COMMAND_AUTO_PLAY));
 
-// A level-1 message during a replay: "Game Over!" ends the recorded match
-// here too, and the verdict is the exit status.
-static void judgeReplayAtHalt()
-{
-    fflush(stdout);
-    std::_Exit(finishReplay());
+    quietConsole();
+    haltHooks[HALT_HOOK_RECORDS] = finishRecordingAtHalt;
+    haltHooks[HALT_HOOK_REPORT] = reportHalt;
+    tickTimeOwed = 0;
+    // Each pass stands for a drawn frame of `step` ms and runs the ticks the
+    // window's loop would run after such a frame.
+    while (!matchOver() && !result.fault[0] && matchTickNumber < MAX_MATCH_TICKS) {
+        tickTimeOwed += step;
+        for (int ticks = takeDueTicks(); ticks > 0 && !matchOver(); --ticks) {
+            runTicks(1);
+            // Resumed before the next tick, as the user would: the same ticks
+            // follow whatever the frame time.
+            if (paused) {
+                ++result.pauses;
+                paused = false;
+            }
+            if (const char* fault = findUnsoundRecord()) {
+                snprintf(result.fault, sizeof result.fault, "tick %ld: %s", matchTickNumber, fault);
+                break;
+            }
+        }
+    }
+    haltHooks[HALT_HOOK_RECORDS] = 0;
+    haltHooks[HALT_HOOK_REPORT] = 0;
+    restoreConsole();
+    finishRecording();
+
+    result.stats = matchStats;
+    result.homeScore = matchClock.home_score;
+    result.awayScore = matchClock.away_score;
+    result.ticks = matchTickNumber;
+    result.gameOver = matchOver();
+    if (!result.gameOver && !result.fault[0])
+        snprintf(result.fault, sizeof result.fault, "no final whistle after %ld ticks", MAX_MATCH_TICKS);
+    result.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result.gameOver && !result.fault[0];
 }
 
 int playReplay()
 {
     seedRandom(replaySeed());
-    bikerSwitch = replayBikerSwitch();
-    // No frames here: tick after tick, each after the keys that came before it.
-    while (matchTickNumber < replayEndTick()) {
-        applyReplayedKeys(matchTickNumber + 1);
-        // The recorded match ran this tick, so it was not paused here.
-        if (paused || replayDivergedAt())
-            break;
-        runMatchTick();
+    // No frames here: tick after tick, each after the commands that came before it.
+    while (matchTickNumber < replayEndTick() && !replayDivergedAt()) {
+        if (runTicks(1) == 0)
+            break; // paused where the recorded match ran on, or over early
     }
+    if (matchOver())
+        printf("Game Over!\n");
+    // The commands after the last tick (before Q) belong to the recorded end.
     if (!replayDivergedAt() && !paused)
-        applyReplayedKeys(replayEndTick() + 1);
+        playReplayTo(matchTickNumber + 1);
     return finishReplay();
+}
+
+// A fault that halts the replayed match halted the recorded one too, where
+// its end line was written: the verdict is the exit status.
+static void judgeReplayAtHalt(const char*)
+{
+    fflush(stdout);
+    std::_Exit(finishReplay());
 }
 
 int replayHeadless(const char* path)

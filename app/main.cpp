@@ -1,20 +1,19 @@
 // Skorvane: a violent team sport on a banked indoor track.
 #include <ctime>
 
-#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "core/message.h"
 #include "app/options.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"
-#include "core/switches.h"
+#include "core/engine.h"
+#include "core/message.h"
 #include "ui/sound.h"
 
 // At the end of the run, however it ends: the recording gets its final
 // digest, and a replay that has played out gives its verdict (one stopped
 // early by Q has nothing to judge).
-static void endMatchRecords()
+static void endMatchRecords(const char*)
 {
     finishRecording();
     if (replayingMatch() && matchTickNumber >= replayEndTick())
@@ -33,13 +32,13 @@ int main(int argc, char** argv)
         return BAD_OPTIONS_STATUS;
     const unsigned seed = replayingMatch() ? replaySeed() : static_cast<unsigned>(time(0));
     startUp(seed);
-    // The switch moves every body: the replay plays with the recording's.
-    if (replayingMatch())
-        bikerSwitch = replayBikerSwitch();
     startRecording(seed);
     haltHooks[HALT_HOOK_RECORDS] = endMatchRecords;
+    // Last before the loop, so the first pass measures a frame and not the
+    // sound's start or the recording's opening.
+    clearFrameStatistics(readClock());
     runFrameLoop();
-    endMatchRecords();
+    endMatchRecords(0);
     printFrameStatistics();
     stopSound();
     // The engine's nodes, meshes and textures go with the device.

@@ -6,14 +6,15 @@
 #include <cstring>
 
 #include "core/run_state.h"
-#include "app/match_digest.h"
 #include "core/switches.h"
+#include "match/commands.h"
+#include "match/match_state.h"
 
 // Open from startRecording until finishRecording; the whole run writes one file.
 static FILE* recordingFile = 0;
 static const char* recordingPath = "";
-// The tick before which the last key took effect: a check follows it.
-static long lastKeyTick = -1;
+// The tick before which the last command took effect: a check follows it.
+static long lastCommandTick = -1;
 
 // Open from openRecording until finishRecording; written once startRecording has run.
 static FILE* openedFile = 0;
@@ -41,19 +42,24 @@ bool recordingMatch()
     return recordingFile != 0;
 }
 
-void recordKey(int key, bool control)
+void recordCommand(const MatchCommand& command)
 {
     if (!recordingFile)
         return;
-    lastKeyTick = matchTickNumber + 1;
-    fprintf(recordingFile, "k %ld %d %d\n", lastKeyTick, key, control ? 1 : 0);
+    lastCommandTick = matchTickNumber + 1;
+    fprintf(recordingFile, "m %ld %s", lastCommandTick, commandName(command.kind));
+    if (command.kind == COMMAND_SELECT_PLAYER)
+        fprintf(recordingFile, " %d", command.argument);
+    else if (command.kind == COMMAND_SELECT_TEAM)
+        fprintf(recordingFile, " %c", static_cast<char>(command.argument));
+    fprintf(recordingFile, "%s\n", command.control ? " ctrl" : "");
 }
 
 void recordBeforeTick(long tick)
 {
     if (!recordingFile)
         return;
-    if (tick == lastKeyTick || tick % RECORDING_CHECK_TICKS == 0)
+    if (tick == lastCommandTick || tick % RECORDING_CHECK_TICKS == 0)
         fprintf(recordingFile, "c %ld %016" PRIx64 "\n", tick, matchDigest());
 }
 

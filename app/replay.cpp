@@ -7,26 +7,26 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/recording.h"
 #include "core/commentary.h"
 #include "core/run_state.h"
-#include "app/match_digest.h"
-#include "app/recording.h"
+#include "match/commands.h"
+#include "match/match_state.h"
 #include "ui/input.h"
 
 // A whole match with a few hundred keys is a few kilobytes; anything near
 // these bounds is no recording of ours.
 static constexpr long MAX_RECORDING_BYTES = 4L << 20;
-static constexpr int MAX_REPLAY_KEYS = 100000;
+static constexpr int MAX_REPLAY_COMMANDS = 100000;
 static constexpr int MAX_REPLAY_CHECKS = 100000;
 static constexpr int MAX_LINE = 128; // characters
 // 55 hours of play; a longer end is no match of ours, and its replay would
 // run for hours headless.
 static constexpr long MAX_REPLAY_TICKS = 10000000L;
 
-struct ReplayKey {
-    long tick;
-    int key;
-    bool control;
+struct ReplayCommand {
+    long tick; // given before this tick
+    MatchCommand command;
 };
 struct ReplayCheck {
     long tick;
@@ -34,18 +34,22 @@ struct ReplayCheck {
 };
 
 // Filled once by loadReplay, read while the match is played back.
-static ReplayKey keys[MAX_REPLAY_KEYS];
+static ReplayCommand commands[MAX_REPLAY_COMMANDS];
 static ReplayCheck checks[MAX_REPLAY_CHECKS];
-static int keyCount = 0;
+static int commandCount = 0;
 static int checkCount = 0;
 static unsigned seed = 0;
 static bool bikers = false;
 static long endTick = 0;
 static std::uint64_t endDigest = 0;
 static bool loaded = false;
+// Version 1 files keep the keys' engine codes; version 2 files the commands.
+static bool keyCodes = false;
+// The tick of the last key or command line read: they come in tick order.
+static long lastCommandLineTick = 1;
 
 // Progress of the playback.
-static int nextKey = 0;
+static int nextCommand = 0;
 static int nextCheck = 0;
 static long divergedAt = 0;
 static long lastMatchingCheck = 0;
@@ -71,6 +75,40 @@ static bool readNumber(const char*& text, long lo, long hi, long& value)
     return true;
 }
 
+// "NAME", "NAME ARGUMENT" or either with " ctrl", as the command takes them,
+// to the end of the line.
+static bool readCommand(const char* text, MatchCommand& command)
+{
+    char name[32];
+    size_t length = strcspn(text, " ");
+    if (length == 0 || length >= sizeof name)
+        return false;
+    memcpy(name, text, length);
+    name[length] = 0;
+    text += length;
+    const CommandKind kind = commandNamed(name);
+    if (kind == COMMAND_KIND_COUNT)
+        return false;
+    int argument = 0;
+    if (commandTakesArgument(kind)) {
+        if (text[0] != ' ' || !text[1])
+            return false;
+        argument = kind == COMMAND_SELECT_PLAYER ? text[1] - '0' : text[1];
+        if (!commandArgumentFits(kind, argument))
+            return false;
+        text += 2;
+    }
+    bool control = false;
+    if (commandHeedsControl(kind) && strcmp(text, " ctrl") == 0) {
+        control = true;
+        text += 5;
+    }
+    if (*text)
+        return false;
+    command = matchCommand(kind, argument, control);
+    return true;
+}
+
 static bool readDigest(const char*& text, std::uint64_t& value)
 {
     value = 0;
@@ -93,8 +131,10 @@ static const char* readLine(int number, const char* line, bool& ended)
     const char* p = line;
     if (ended)
         return "text after the end line";
-    if (number == 1)
-        return strcmp(line, RECORDING_HEADER) == 0 ? 0 : "not a Skorvane recording";
+    if (number == 1) {
+        keyCodes = strcmp(line, RECORDING_HEADER_KEYS) == 0;
+        return keyCodes || strcmp(line, RECORDING_HEADER) == 0 ? 0 : "not a Skorvane recording";
+    }
     if (number == 2) {
         if (strncmp(p, "seed ", 5) != 0 || !readNumber(p += 5, 0, UINT_MAX, a) || *p)
             return "expected the seed";
@@ -107,17 +147,34 @@ static const char* readLine(int number, const char* line, bool& ended)
         bikers = a == 1;
         return 0;
     }
-    const long lastKeyTick = keyCount ? keys[keyCount - 1].tick : 1;
+    const long lastCommandTick = lastCommandLineTick;
     const long lastCheckTick = checkCount ? checks[checkCount - 1].tick : 0;
-    if (strncmp(p, "k ", 2) == 0) {
+    if (keyCodes && strncmp(p, "k ", 2) == 0) {
         if (!readNumber(p += 2, 1, MAX_REPLAY_TICKS + 1, a) || !readNumber(p, 0, irr::KEY_KEY_CODES_COUNT - 1, b) ||
             !readNumber(p, 0, 1, c) || *p)
             return "a key line needs a tick, a key code and 0 or 1 for Ctrl";
-        if (a < lastKeyTick)
+        if (a < lastCommandTick)
             return "a key out of order";
-        if (keyCount == MAX_REPLAY_KEYS)
+        lastCommandLineTick = a;
+        MatchCommand command;
+        // A key that commands nothing (the sound's M) changed nothing in the match.
+        if (!commandOfKey(static_cast<irr::EKEY_CODE>(b), c == 1, command))
+            return 0;
+        if (commandCount == MAX_REPLAY_COMMANDS)
             return "too many keys";
-        keys[keyCount++] = ReplayKey{a, static_cast<int>(b), c == 1};
+        commands[commandCount++] = ReplayCommand{a, command};
+        return 0;
+    }
+    if (!keyCodes && strncmp(p, "m ", 2) == 0) {
+        MatchCommand command;
+        if (!readNumber(p += 2, 1, MAX_REPLAY_TICKS + 1, a) || !readCommand(p, command))
+            return "a command line needs a tick, a command and what the command takes";
+        if (a < lastCommandTick)
+            return "a command out of order";
+        lastCommandLineTick = a;
+        if (commandCount == MAX_REPLAY_COMMANDS)
+            return "too many commands";
+        commands[commandCount++] = ReplayCommand{a, command};
         return 0;
     }
     if (strncmp(p, "c ", 2) == 0) {
@@ -134,8 +191,8 @@ static const char* readLine(int number, const char* line, bool& ended)
     if (strncmp(p, "end ", 4) == 0) {
         if (!readNumber(p += 4, 0, MAX_REPLAY_TICKS, a) || !readDigest(p, endDigest) || *p)
             return "the end line needs the ticks and 16 hexadecimal digits";
-        if (a < lastCheckTick || (keyCount && keys[keyCount - 1].tick > a + 1))
-            return "the end comes before the last key or check";
+        if (a < lastCheckTick || lastCommandLineTick > a + 1)
+            return "the end comes before the last command or check";
         endTick = a;
         ended = true;
         return 0;
@@ -156,7 +213,9 @@ bool loadReplay(const char* path, const char* program)
     const char* problem = 0;
     int number = 0;
     bool ended = false;
-    keyCount = checkCount = 0;
+    commandCount = checkCount = 0;
+    keyCodes = false;
+    lastCommandLineTick = 1;
     if (readError)
         problem = "the file cannot be read";
     else if (size > static_cast<size_t>(MAX_RECORDING_BYTES))
@@ -188,7 +247,7 @@ bool loadReplay(const char* path, const char* program)
         return false;
     }
     loaded = true;
-    nextKey = nextCheck = 0;
+    nextCommand = nextCheck = 0;
     divergedAt = lastMatchingCheck = 0;
     finished = false;
     return true;
@@ -202,8 +261,8 @@ bool replayingMatch()
 void closeReplay()
 {
     loaded = false;
-    keyCount = checkCount = 0;
-    nextKey = nextCheck = 0;
+    commandCount = checkCount = 0;
+    nextCommand = nextCheck = 0;
     divergedAt = lastMatchingCheck = 0;
     finished = false;
 }
@@ -233,27 +292,24 @@ long replayDivergedAt()
     return divergedAt;
 }
 
-void applyReplayedKeys(long tick)
+void applyReplayedCommands(long tick)
 {
-    while (nextKey < keyCount && keys[nextKey].tick <= tick) {
-        irr::SEvent event = {};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = static_cast<irr::EKEY_CODE>(keys[nextKey].key);
-        event.KeyInput.PressedDown = false;
-        event.KeyInput.Control = keys[nextKey].control;
-        handleKey(&event);
-        ++nextKey;
+    // Straight to the match, as they were taken: a recorded command the match
+    // would not take now is a divergence the next check finds.
+    while (nextCommand < commandCount && commands[nextCommand].tick <= tick) {
+        executeCommand(commands[nextCommand].command);
+        ++nextCommand;
     }
 }
 
 bool playReplayTo(long tick)
 {
     if (tick <= endTick) {
-        applyReplayedKeys(tick);
+        applyReplayedCommands(tick);
         return true;
     }
     if (!finished) {
-        applyReplayedKeys(endTick + 1);
+        applyReplayedCommands(endTick + 1);
         finishReplay();
         setCommentary("end of the recording");
     }

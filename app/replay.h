@@ -1,6 +1,6 @@
 #pragma once
 // Playing a recording back: the recorded seed and biker switch, the recorded
-// keys given before the ticks they took effect before, each recorded check
+// commands given before the ticks they took effect before, each recorded check
 // compared with the match as it stands, and the final digest compared at the
 // end. The window and the headless runner share it.
 
@@ -10,19 +10,19 @@
 bool loadReplay(const char* path, const char* program);
 // A recording is loaded and being played.
 bool replayingMatch();
-// Puts the recording away: the keys are the user's again.
+// Puts the recording away: the match is the user's again.
 void closeReplay();
 unsigned replaySeed();
 bool replayBikerSwitch();
 // Ticks the recorded run started; its end line was written after them.
 long replayEndTick();
 
-// Gives the recorded keys that took effect before tick `tick` and have not
-// been given yet.
-void applyReplayedKeys(long tick);
-// The window's replay before tick `tick`: its keys, and false once the
-// recording has played out (then, once, the last keys, the verdict on the
-// console, and "end of the recording" in the commentary). No tick runs after.
+// Gives the match the recorded commands that took effect before tick `tick`
+// and have not been given yet.
+void applyReplayedCommands(long tick);
+// Before tick `tick`: its commands, and false once the recording has played
+// out (then, once, the last commands, the verdict on the console, and "end
+// of the recording" in the commentary). No tick runs after.
 bool playReplayTo(long tick);
 // The recording has played out: the match stands still where it ended.
 bool replayPlayedOut();

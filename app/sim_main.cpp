@@ -23,7 +23,7 @@ static void usage()
     printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS] [--record FILE]\n"
            "       skorvane-sim --replay FILE\n"
            "  --seed N       random seed of the first match, 0 to %lu (default 1); match i uses N + i\n"
-           "  --matches N    how many matches to play, each in a fresh process, 1 to %ld (default 1)\n"
+           "  --matches N    how many matches to play, each from a clean state, 1 to %ld (default 1)\n"
            "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
            "                 match runs in the same 20 ms ticks at every step\n"
            "  --record FILE  record the match (one only) into FILE, as the game's --record\n"

@@ -3,18 +3,21 @@
 #include <cstdlib>
 
 #include "app/desktop.h"
-#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "core/message.h"
-#include "core/random.h"
 #include "app/options.h"
-#include "core/switches.h"
+#include "app/replay.h"
+#include "app/tick_driver.h"
 #include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
 #include "assets/asset_loading.h"
+#include "core/engine.h"
+#include "core/message.h"
+#include "core/random.h"
+#include "core/switches.h"
 #include "match/match_clock.h"
+#include "match/match_state.h"
 #include "players/player.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
@@ -65,18 +68,24 @@ void useDevice(irr::IrrlichtDevice* engine)
 void buildGame()
 {
     readSwitches();
+    // A replay plays with the recording's biker switch, which moves every
+    // body: it must be in place before the players' meshes are chosen.
+    if (replayingMatch())
+        bikerSwitch = replayBikerSwitch();
+    // The keys command the match, unless a recording plays it.
+    watchingRecording = replayingMatch();
+    issueCommand = issueMatchCommand;
     // The scoreboards are built from the digit assets, so these come first.
     loadClockDigits();
     createCameras();
     setupHud();
     buildStadium();
-    setUpRosters();
+    // The match's records before any body shows them: the rosters' shirts, the referees' posts.
+    clearMatchState();
     AddPlayers();
-    setUpReferees();
     AddReferees();
     // Needs the stadium's pieces and the free camera.
     addCameraCollision(freeCamera);
     addBallNode();
     newGame();
-    clearFrameStatistics(readClock());
 }

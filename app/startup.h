@@ -1,6 +1,7 @@
 #pragma once
-// Start-up: device, switches, assets, cameras, HUD, stadium, players, collision,
-// the first new game and cleared frame statistics, in that order.
+// Start-up: device, switches, assets, cameras, HUD, stadium, players, collision
+// and the first new game, in that order; the frame statistics are cleared
+// last of all, just before the loop.
 #include <irrlicht.h>
 
 // Seeds the random generator with `seed` (the calendar time, or a
@@ -12,6 +13,6 @@ void startUp(unsigned seed);
 void useDevice(irr::IrrlichtDevice* engine);
 
 // Everything after the device: switches, digits, cameras, HUD, stadium,
-// players, referees, camera collision, a new game and cleared frame statistics.
-// Also used on the null driver by the headless runner, benchmarks and tests.
+// players, referees, camera collision and a new game. Also used on the null
+// driver by the headless runner, benchmarks and tests.
 void buildGame();

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "assets/asset_loading.h"
 #include "arena/scene_object.h"
+#include "assets/asset_loading.h"
 #include "core/commentary.h"
 #include "core/message.h"
 #include "core/switches.h"

@@ -1,7 +1,7 @@
 #include "arena/camera_collision.h"
 
-#include "core/engine.h"
 #include "arena/scene_object.h"
+#include "core/engine.h"
 
 using irr::core::vector3df;
 

@@ -1,8 +1,8 @@
 #include "arena/scene_object.h"
 
+#include "assets/asset_loading.h"
 #include "core/engine.h"
 #include "core/message.h"
-#include "assets/asset_loading.h"
 
 using irr::core::vector3df;
 using irr::scene::IAnimatedMesh;

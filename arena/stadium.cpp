@@ -1,10 +1,10 @@
 #include "arena/stadium.h"
 
+#include "arena/scene_object.h"
+#include "arena/scoreboard.h"
 #include "core/commentary.h"
 #include "core/engine.h"
 #include "core/switches.h"
-#include "arena/scene_object.h"
-#include "arena/scoreboard.h"
 
 using irr::core::vector3df;
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "core/engine.h"
 #include "assets/asset_files.h"
+#include "core/engine.h"
 #include "core/files.h"
 
 using irr::scene::IAnimatedMesh;

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/random.h"
-#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/startup.h"
+#include "core/engine.h"
+#include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "match/match_stats.h"

@@ -5,7 +5,7 @@
 
 #include "core/run_state.h"
 
-void (*haltHooks[HALT_HOOK_COUNT])() = {};
+void (*haltHooks[HALT_HOOK_COUNT])(const char* text) = {};
 
 void reportMessage(irr::u8 level, const char* text)
 {
@@ -17,9 +17,9 @@ void reportMessage(irr::u8 level, const char* text)
         for (auto& hook : haltHooks) {
             if (!hook)
                 continue;
-            void (*last)() = hook;
+            void (*last)(const char*) = hook;
             hook = 0; // a fault inside it must not call it again
-            last();
+            last(text);
         }
         printf("halting");
         // _Exit skips static destructors: the engine may be half built when a

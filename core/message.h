@@ -11,7 +11,8 @@ void reportMessage(irr::u8 level, const char* text);
 // Work to finish when a level-1 message ends the program, after its text is
 // printed and before "halting", in this order: the match records (a
 // recording writes its end, a replay gives its verdict), then the sound (the
-// final whistle is let sound). Each is called at most once and must return;
-// null slots are skipped.
-enum HaltHook { HALT_HOOK_RECORDS, HALT_HOOK_SOUND, HALT_HOOK_COUNT };
-extern void (*haltHooks[HALT_HOOK_COUNT])();
+// final whistle is let sound), then the report of a headless runner, which
+// gives the console back. Each is called at most once, with the message's
+// text (or null), and must return; null slots are skipped.
+enum HaltHook { HALT_HOOK_RECORDS, HALT_HOOK_SOUND, HALT_HOOK_REPORT, HALT_HOOK_COUNT };
+extern void (*haltHooks[HALT_HOOK_COUNT])(const char* text);

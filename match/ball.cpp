@@ -4,13 +4,13 @@
 #include <initializer_list>
 
 #include "core/commentary.h"
-#include "core/run_state.h"
 #include "core/message.h"
+#include "core/run_state.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"
 #include "players/player.h"
-#include "players/track.h"
 #include "players/player_dump.h"
+#include "players/track.h"
 
 // Whole-run record; resetBall puts the ball at its start.
 Ball ball;

@@ -1,15 +1,15 @@
 #include <initializer_list>
 
-#include "core/run_state.h"
 #include "core/random.h"
+#include "core/run_state.h"
 #include "match/ball.h"
 #include "match/contact.h"
 #include "match/match_clock.h"
 #include "match/match_events.h"
 #include "match/match_stats.h"
+#include "match/selection.h"
 #include "players/player.h"
 #include "players/track.h"
-#include "match/selection.h"
 
 int clockTickCounter = 0; // the match tick counts it; never reset by newGame
 int autoFireCounter = 0;  // the automatic firing counts and clears it; never reset by newGame

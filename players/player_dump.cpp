@@ -8,9 +8,8 @@
 
 #include "match/match_clock.h"
 #include "players/player.h"
+#include "players/track.h"
 
-// The dumps convert radians with this single-precision 2π.
-static constexpr float TWO_PI = 6.2831855f;
 static constexpr float CM_PER_METRE = 100.0f;
 
 int wholePart(double value)
@@ -26,7 +25,7 @@ int wholePart(double value)
 
 int wholeDegrees(float theta)
 {
-    return wholePart(theta * 360.0f / TWO_PI);
+    return wholePart(theta * 360.0f / TWO_PI_F);
 }
 
 void printPlayerDump(const Player& player)

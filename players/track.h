@@ -14,6 +14,7 @@ constexpr float LANE_0_MAX_RADIUS = 900.0f;   // cm; lane 0 is r <= 900, lane 1 
 constexpr float TRACK_OUTER_RADIUS = 2860.0f; // cm; a player's r field is clamped back to it
 constexpr float OUT_OF_BOUNDS_RADIUS = 2960.0f; // cm; beyond it a player is out of bounds
 constexpr float GATE_RADIUS = 1000.0f;        // cm; home gate at (+1000, 0, 0), away gate at (-1000, 0, 0)
+constexpr double CM_PER_MS_PER_MPH = 0.044704; // one mile per hour in cm/ms
 
 // Height of the track surface at radius r (cm): 0 on the floor, the bank beyond.
 inline float bankHeight(float r)

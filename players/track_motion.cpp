@@ -2,12 +2,12 @@
 // setters, and the per-tick integration, placement and turn of a player.
 #include <cmath>
 
-#include "core/run_state.h"
 #include "core/message.h"
+#include "core/run_state.h"
 #include "core/switches.h"
 #include "players/player.h"
-#include "players/track.h"
 #include "players/player_dump.h"
+#include "players/track.h"
 
 using irr::core::vector3df;
 
@@ -15,7 +15,6 @@ static constexpr float BIKER_TOP_SPEED = 2.5146f;  // cm/ms (56.25 mph)
 static constexpr float RUNNER_TOP_SPEED = 1.2573f; // cm/ms, skaters and catchers (about 28.1 mph)
 static constexpr float BIKER_POWER_LIMIT = 0.08f;  // kg·cm²/ms³
 static constexpr float RUNNER_POWER_LIMIT = 0.02f; // kg·cm²/ms³
-static constexpr float CM_PER_MS_PER_MPH = 0.044704f;
 // plan_power of a plan that takes no time: such a plan never changes the speeds.
 static constexpr float TIMELESS_PLAN_POWER = 99.0f;
 static constexpr float PI_IN_TURN = 3.1415926236f; // radians to degrees for the body's turn
@@ -169,7 +168,7 @@ float Player::total_energy() const
 
 float Player::speed_mph() const
 {
-    return trackSpeed(*this) / CM_PER_MS_PER_MPH;
+    return trackSpeed(*this) / static_cast<float>(CM_PER_MS_PER_MPH);
 }
 
 vector3df read_track_position(Player& player)

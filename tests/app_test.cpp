@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/frame_loop.h"
 #include "core/commentary.h"
 #include "core/engine.h"
-#include "app/frame_loop.h"
 #include "core/message.h"
 #include "core/random.h"
 #include "core/switches.h"

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "core/commentary.h"
-#include "core/engine.h"
-#include "core/switches.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
+#include "core/commentary.h"
+#include "core/engine.h"
+#include "core/switches.h"
 #include "match/match_clock.h"
 #include "test_support.h"
 #include "ui/cameras.h"

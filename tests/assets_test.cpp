@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/engine.h"
 #include "app/startup.h"
+#include "core/engine.h"
 #include "test_support.h"
 #include "tools/atlas.h"
 

@@ -16,17 +16,17 @@
 #include <tuple>
 #include <vector>
 
-#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/startup.h"
-#include "core/switches.h"
 #include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
-#include "assets/asset_files.h"
-#include "assets/asset_loading.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
+#include "assets/asset_files.h"
+#include "assets/asset_loading.h"
+#include "core/engine.h"
+#include "core/switches.h"
 #include "match/match_clock.h"
 #include "players/player.h"
 #include "test_support.h"

@@ -3,11 +3,11 @@
 // crashes, and every player and ball field stays a number.
 #include <cstdlib>
 
-#include "core/engine.h"
-#include "core/random.h"
 #include "app/frame_loop.h"
 #include "app/headless_match.h"
 #include "app/startup.h"
+#include "core/engine.h"
+#include "core/random.h"
 #include "test_support.h"
 #include "ui/input.h"
 

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/random.h"
-#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "app/match_digest.h"
 #include "app/startup.h"
+#include "core/engine.h"
+#include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
+#include "match/match_state.h"
 #include "players/player.h"
 #include "players/track.h"
 #include "test_support.h"

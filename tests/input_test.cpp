@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/tick_driver.h"
 #include "core/engine.h"
 #include "match_support.h"
 #include "ui/cameras.h"
@@ -17,6 +18,7 @@ protected:
     {
         MatchOnDeviceTest::SetUp();
         newGame();
+        issueCommand = issueMatchCommand; // as start-up routes the keys
     }
     static bool key(irr::EKEY_CODE code, bool pressedDown, bool ctrl = false)
     {

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "core/engine.h"
 #include "arena/bodies.h"
+#include "core/engine.h"
 #include "core/switches.h"
 #include "players/player.h"
 #include "players/track.h"

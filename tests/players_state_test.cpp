@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/random.h"
-#include "core/commentary.h"
 #include "app/frame_loop.h"
+#include "core/commentary.h"
+#include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "match/match_stats.h"

@@ -1,20 +1,24 @@
 // A match recorded with the keys of a user plays back as the same match; a
-// key moved by one tick is caught at that tick; damaged files are refused.
+// command moved by one tick is caught at that tick; recordings of the keys'
+// codes (version 1) play as recordings of the commands; damaged files are
+// refused.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "core/random.h"
-#include "core/engine.h"
 #include "app/frame_loop.h"
 #include "app/headless_match.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"
+#include "app/tick_driver.h"
+#include "core/engine.h"
+#include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
+#include "match/selection.h"
 #include "players/player.h"
 #include "test_support.h"
 #include "ui/cameras.h"
@@ -85,7 +89,7 @@ protected:
                 }
                 if (paused)
                     paused = false; // a report's pause, resumed as a user would (not recorded)
-                runMatchTick();
+                runTicks(1);
             }
         });
         finishRecording();
@@ -124,16 +128,18 @@ TEST_F(ReplayTest, ARecordedMatchWithCommandsPlaysBackTheSameAndAKeyMovedByOneTi
 {
     recordScript();
     const std::string text = fileText();
-    EXPECT_EQ(0u, text.find("skorvane recording 1\nseed 77\nbikers 0\nk 1 32 0\n")) << text;
+    EXPECT_EQ(0u, text.find("skorvane recording 2\nseed 77\nbikers 0\nm 1 auto-play\nm 1 leave-seat ctrl\n"
+                            "m 1 switch-team\nc 1 "))
+        << text;
     EXPECT_NE(std::string::npos, text.find("\nend 1200 ")) << text;
     EXPECT_LT(text.size(), 2000u);
     EXPECT_EQ(0, replay());
 
     // The second B, pressed before tick 650, now comes before tick 651.
-    const size_t at = text.find("k 650 66 0\n");
+    const size_t at = text.find("m 650 fire-ball\n");
     ASSERT_NE(std::string::npos, at);
     std::string moved = text;
-    moved.replace(at, 10, "k 651 66 0");
+    moved.replace(at, 5, "m 651");
     writeFile(moved);
     long divergedAt = 0;
     EXPECT_EQ(1, replay(&divergedAt));
@@ -146,6 +152,29 @@ TEST_F(ReplayTest, ARecordedMatchWithCommandsPlaysBackTheSameAndAKeyMovedByOneTi
     writeFile(reseeded);
     EXPECT_EQ(1, replay(&divergedAt));
     EXPECT_EQ(5, divergedAt);
+}
+
+// The keys' codes of a version 1 recording are the commands the keys give
+// today, so it plays the same match as the commands recorded by name.
+TEST_F(ReplayTest, KeyCodesAndCommandNamesPlayTheSameMatch)
+{
+    recordScript();
+    const std::string named = fileText();
+    std::string coded = "skorvane recording 1\nseed 77\nbikers 0\n";
+    for (const ScriptedKey& key : SCRIPT) {
+        MatchCommand command;
+        if (!commandOfKey(key.key, key.control, command))
+            continue;
+        coded += "k " + std::to_string(key.tick) + " " + std::to_string(key.key) + (key.control ? " 1\n" : " 0\n");
+    }
+    // The sound's M was recorded by the game before; it commands nothing.
+    coded += "k 900 77 0\n";
+    std::istringstream lines(named);
+    for (std::string line; std::getline(lines, line);)
+        if (line.compare(0, 2, "c ") == 0 || line.compare(0, 4, "end ") == 0)
+            coded += line + "\n";
+    writeFile(coded);
+    EXPECT_EQ(0, replay());
 }
 
 TEST_F(ReplayTest, TheViewersKeysLeaveTheMatchAloneButQuitAndChangeTheirOwnView)
@@ -177,7 +206,7 @@ TEST_F(ReplayTest, TheViewersKeysLeaveTheMatchAloneButQuitAndChangeTheirOwnView)
     EXPECT_FALSE(release(irr::KEY_LEFT)) << "the arrows fly the free camera";
 
     // The recorded V drives the mode the match reads; the viewer's only the view.
-    applyReplayedKeys(1);
+    applyReplayedCommands(1);
     EXPECT_EQ(END_VIEW, cameraMode);
     EXPECT_EQ(END_VIEW, shownCameraMode());
     EXPECT_TRUE(release(irr::KEY_KEY_V));
@@ -208,7 +237,7 @@ TEST_F(ReplayTest, DamagedOrForeignFilesAreRefusedWithWhatIsWrong)
         {sound.substr(0, sound.find("end")), "ends before its final digest"},
         {"GIF89a\x01\x02\n", "not a Skorvane recording"},
         {std::string("skorvane recording 1\n\0\0\0", 24), "not a Skorvane recording"},
-        {"skorvane recording 2\nseed 5\n", "not a Skorvane recording"},
+        {"skorvane recording 3\nseed 5\n", "not a Skorvane recording"},
         {"skorvane recording 1\nseed -5\nbikers 0\nend 1 0123456789abcdef\n", "line 2: expected the seed"},
         {"skorvane recording 1\nseed 99999999999\nbikers 0\nend 1 0123456789abcdef\n", "line 2"},
         {"skorvane recording 1\nseed 5\nbikers 0\nk 1 999 0\nend 1 0123456789abcdef\n", "line 4: a key line"},
@@ -216,10 +245,23 @@ TEST_F(ReplayTest, DamagedOrForeignFilesAreRefusedWithWhatIsWrong)
          "line 5: a key out of order"},
         {"skorvane recording 1\nseed 5\nbikers 0\nc 3 0123456789ABCDEF\nend 9 0123456789abcdef\n", "line 4"},
         {"skorvane recording 1\nseed 5\nbikers 0\nk 50 32 0\nend 9 0123456789abcdef\n",
-         "the end comes before the last key"},
+         "the end comes before the last command"},
         {sound + "k 41 32 0\n", "text after the end line"},
         {"skorvane recording 1\nseed 5\nbikers 0\nend 999999999999 0123456789abcdef\n", "line 4: the end line"},
         {"skorvane recording 1\nseed 5\nbikers 0\n" + std::string(500, 'k') + "\n", "line 4: a line far too long"},
+        {"skorvane recording 1\nseed 5\nbikers 0\nm 1 auto-play\nend 1 0123456789abcdef\n",
+         "line 4: a line of no known kind"},
+        {"skorvane recording 2\nseed 5\nbikers 0\nk 1 32 0\nend 1 0123456789abcdef\n",
+         "line 4: a line of no known kind"},
+        {"skorvane recording 2\nseed 5\nbikers 0\nm 1 fly-away\nend 1 0123456789abcdef\n", "line 4: a command line"},
+        {"skorvane recording 2\nseed 5\nbikers 0\nm 1 select-player 12\nend 1 0123456789abcdef\n",
+         "line 4: a command line"},
+        {"skorvane recording 2\nseed 5\nbikers 0\nm 1 select-team X\nend 1 0123456789abcdef\n",
+         "line 4: a command line"},
+        {"skorvane recording 2\nseed 5\nbikers 0\nm 1 fire-ball ctrl\nend 1 0123456789abcdef\n",
+         "line 4: a command line"},
+        {"skorvane recording 2\nseed 5\nbikers 0\nm 9 stop\nm 3 stop ctrl\nend 9 0123456789abcdef\n",
+         "line 5: a command out of order"},
     };
     for (const auto& d : damaged) {
         SCOPED_TRACE(d.text);

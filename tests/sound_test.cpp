@@ -3,12 +3,12 @@
 // between two frames; the loops follow the play; M mutes and says so.
 #include <cstdlib>
 
-#include "core/random.h"
+#include "core/engine.h"
 #include "core/message.h"
+#include "core/random.h"
 #include "match/contact.h"
 #include "match/match_events.h"
 #include "match/passing.h"
-#include "core/engine.h"
 #include "match_support.h"
 #include "ui/input.h"
 #include "ui/sound.h"

@@ -5,16 +5,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/engine.h"
 #include "app/frame_loop.h"
-#include "core/switches.h"
 #include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
-#include "match/ball.h"
+#include "core/engine.h"
 #include "core/random.h"
+#include "core/switches.h"
+#include "match/ball.h"
 #include "match/match_clock.h"
 #include "match/selection.h"
 #include "players/player.h"
@@ -70,6 +70,8 @@ void clearGameRecords()
     selectedPlayer = 0;
     showRosterReadouts = false;
     gameEventReceiver.handled = false;
+    issueCommand = 0;
+    watchingRecording = false;
     // The HUD's texts belong to a device an earlier test may have dropped.
     forgetHud();
 }

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/engine.h"
 #include "arena/bodies.h"
+#include "core/engine.h"
 #include "match/ball.h"
 #include "players/player.h"
 

@@ -9,11 +9,12 @@
 #include "core/run_state.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
+#include "match/selection.h"
 #include "players/player.h"
 #include "players/player_dump.h"
+#include "players/track.h"
 #include "ui/cameras.h"
 #include "ui/hud_font.h"
-#include "match/selection.h"
 #include "ui/input.h"
 #include "ui/palette.h"
 #include "ui/readouts.h"
@@ -64,7 +65,6 @@ static float hudScale = 1.0f;
 
 static constexpr double CM_PER_METRE = 100.0;
 static constexpr double DEGREES_PER_RADIAN = 180.0 / 3.14159265358979323846;
-static constexpr double CM_PER_MS_PER_MPH = 0.044704; // one mile per hour in cm/ms
 
 static void formatHud(const wchar_t* format, ...)
 {

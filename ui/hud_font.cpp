@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/engine.h"
 #include "assets/asset_files.h"
+#include "core/engine.h"
 #include "core/files.h"
 #include "ui/hud_font_files.h"
 

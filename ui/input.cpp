@@ -2,40 +2,85 @@
 
 #include <cstdio>
 
-#include "core/commentary.h"
 #include "core/run_state.h"
-#include "app/recording.h"
-#include "app/replay.h"
-#include "match/ball.h"
-#include "match/match_clock.h"
-#include "players/player.h"
 #include "ui/cameras.h"
 #include "ui/sound.h"
 
 // Lives for the whole run; start-up hands its address to the device.
 GameEventReceiver gameEventReceiver;
+bool (*issueCommand)(const MatchCommand& command) = 0;
+bool watchingRecording = false;
 
-// cm/ms² added to the steered player's radial acceleration per arrow release.
-static constexpr float STEERING_STEP = 0.001f;
-// Effort of the whole team sent lapping by the L key: half of top speed.
-static constexpr float TEAM_LAPPING_EFFORT = 0.5f;
+#define MATCH_KEY(key, control, command, help) {key, control, command, 0, VIEWER_NONE, help}
+#define SHIRT_KEY(digit) \
+    {irr::KEY_KEY_##digit, CTRL_EITHER, COMMAND_SELECT_PLAYER, digit, VIEWER_NONE, "Select that shirt number in the selected team"}
+#define VIEWER_KEY(key, action, help) {key, CTRL_EITHER, COMMAND_KIND_COUNT, 0, action, help}
+
+const KeyBinding keyBindings[] = {
+    SHIRT_KEY(0), SHIRT_KEY(1), SHIRT_KEY(2), SHIRT_KEY(3), SHIRT_KEY(4),
+    SHIRT_KEY(5), SHIRT_KEY(6), SHIRT_KEY(7), SHIRT_KEY(8), SHIRT_KEY(9),
+    {irr::KEY_KEY_H, CTRL_EITHER, COMMAND_SELECT_TEAM, 'H', VIEWER_NONE, "Select the home team (HOU)"},
+    {irr::KEY_KEY_A, CTRL_EITHER, COMMAND_SELECT_TEAM, 'A', VIEWER_NONE, "Select the away team (MAD)"},
+    MATCH_KEY(irr::KEY_TAB, CTRL_EITHER, COMMAND_SWITCH_TEAM, "Switch the selected team"),
+    MATCH_KEY(irr::KEY_KEY_O, CTRL_UP, COMMAND_LEAVE_SEAT, "Send the selected player out to the track"),
+    MATCH_KEY(irr::KEY_KEY_O, CTRL_HELD, COMMAND_LEAVE_SEAT, "Send the whole team out to the track"),
+    MATCH_KEY(irr::KEY_KEY_L, CTRL_EITHER, COMMAND_TEAM_LAPS, "The whole team laps at half effort"),
+    MATCH_KEY(irr::KEY_KEY_F, CTRL_UP, COMMAND_EVEN_SPACING, "The selected player spaces out on its lane"),
+    MATCH_KEY(irr::KEY_KEY_F, CTRL_HELD, COMMAND_EVEN_SPACING, "The whole team spaces out evenly"),
+    MATCH_KEY(irr::KEY_KEY_R, CTRL_UP, COMMAND_LEAVE_TRACK, "Recall the selected player to its seat"),
+    MATCH_KEY(irr::KEY_KEY_R, CTRL_HELD, COMMAND_LEAVE_TRACK, "Recall the whole team"),
+    MATCH_KEY(irr::KEY_KEY_S, CTRL_UP, COMMAND_STOP, "Stop the selected player where it is"),
+    MATCH_KEY(irr::KEY_KEY_S, CTRL_HELD, COMMAND_STOP, "Stop every player of both teams"),
+    MATCH_KEY(irr::KEY_LEFT, CTRL_EITHER, COMMAND_STEER_IN,
+              "Player chase: take the player over, then push it inwards"),
+    MATCH_KEY(irr::KEY_RIGHT, CTRL_EITHER, COMMAND_STEER_OUT,
+              "Player chase: take the player over, then push it outwards"),
+    MATCH_KEY(irr::KEY_SPACE, CTRL_EITHER, COMMAND_AUTO_PLAY, "Automatic play on / off"),
+    MATCH_KEY(irr::KEY_KEY_B, CTRL_EITHER, COMMAND_FIRE_BALL, "Fire the ball"),
+    MATCH_KEY(irr::KEY_KEY_I, CTRL_EITHER, COMMAND_RESET_BALL, "Reset the ball: dead, back at its start"),
+    MATCH_KEY(irr::KEY_KEY_V, CTRL_EITHER, COMMAND_CAMERA_MODE, "Next camera mode"),
+    MATCH_KEY(irr::KEY_KEY_U, CTRL_EITHER, COMMAND_ROSTER_READOUTS, "Show / hide every player's readout"),
+    MATCH_KEY(irr::KEY_KEY_C, CTRL_EITHER, COMMAND_CLOCK_DISPLAY, "Freeze / unfreeze the clock on the scoreboards"),
+    MATCH_KEY(irr::KEY_KEY_P, CTRL_EITHER, COMMAND_PAUSE, "Pause / resume the match"),
+    MATCH_KEY(irr::KEY_KEY_Z, CTRL_EITHER, COMMAND_NEW_GAME, "Start a new game"),
+    VIEWER_KEY(irr::KEY_KEY_M, VIEWER_MUTE, "Sound off / on"),
+    VIEWER_KEY(irr::KEY_UP, VIEWER_UP, "Move the free camera forward"),
+    VIEWER_KEY(irr::KEY_DOWN, VIEWER_DOWN, "Move the free camera back"),
+    VIEWER_KEY(irr::KEY_KEY_Q, VIEWER_QUIT, "Quit"),
+};
+const int keyBindingCount = sizeof keyBindings / sizeof keyBindings[0];
+
+#undef MATCH_KEY
+#undef SHIRT_KEY
+#undef VIEWER_KEY
+
+const KeyBinding* keyBinding(irr::EKEY_CODE key, bool control)
+{
+    for (const KeyBinding& binding : keyBindings) {
+        if (binding.key != key)
+            continue;
+        if (binding.control == CTRL_EITHER || (binding.control == CTRL_HELD) == control)
+            return &binding;
+    }
+    return 0;
+}
+
+bool commandOfKey(irr::EKEY_CODE key, bool control, MatchCommand& command)
+{
+    const KeyBinding* binding = keyBinding(key, control);
+    if (!binding || binding->command == COMMAND_KIND_COUNT)
+        return false;
+    command = matchCommand(binding->command, binding->argument, binding->control == CTRL_HELD);
+    return true;
+}
 
 bool GameEventReceiver::OnEvent(const irr::SEvent& event)
 {
     // Commands act once per release, so holding a key does nothing. A press
     // keeps the verdict of the last release or click: the camera then sees the
     // press of a key exactly when it saw its release.
-    if (event.EventType == irr::EET_KEY_INPUT_EVENT && !event.KeyInput.PressedDown) {
-        if (replayingMatch()) {
-            handled = handleViewerKey(&event);
-        } else {
-            handled = handleKey(&event);
-            // A key acts at once, before the next tick: that tick is its place in
-            // a recording. Q ends the run and changes nothing in the match.
-            if (handled && event.KeyInput.Key != irr::KEY_KEY_Q)
-                recordKey(event.KeyInput.Key, event.KeyInput.Control);
-        }
-    }
+    if (event.EventType == irr::EET_KEY_INPUT_EVENT && !event.KeyInput.PressedDown)
+        handled = handleKey(&event);
     if (event.EventType == irr::EET_MOUSE_INPUT_EVENT)
         handled = handleMouse(&event);
     return handled;
@@ -48,193 +93,47 @@ static void say(const char* word)
     fflush(stdout);
 }
 
-static void toggle(bool& flag)
+// The viewer's keys; only the arrows' words go on to the free camera.
+static bool act(ViewerAction action)
 {
-    flag = !flag;
-}
-
-// A dead player stays dead until a new game resets it; no command moves it.
-static bool canCommand(const Player& player)
-{
-    return player.path != DEAD;
-}
-
-// LEFT (direction -1) or RIGHT (+1). The first release in player chase takes
-// the player over; further releases push it sideways, and a release against
-// the current push first brings the sideways motion to rest.
-static bool steer(Player& player, float direction)
-{
-    if (player.is_selected()) {
-        if (player.xr_dt2 * direction < 0.0f) {
-            player.xr_dt = 0.0f;
-            player.xr_dt2 = 0.0f;
-        } else {
-            player.xr_dt2 += direction * STEERING_STEP;
-        }
+    switch (action) {
+    case VIEWER_QUIT:
+        // The loop ends after this pass and the exit statistics follow.
+        running = false;
         return true;
-    }
-    if (cameraMode == PLAYER_CHASE) {
-        if (!canCommand(player))
-            return true;
-        // A player caught on a walk between seat and gate carries straight
-        // x/z speeds in cm/ms; steering reads them as polar, which would spin
-        // the player backwards round the track. It is taken over from rest.
-        if (!player.polar) {
-            player.zt_dt = 0.0f;
-            player.xr_dt = 0.0f;
-        }
-        player.select();
-        return player.set_path_handled(USER_CONTROL);
-    }
-    // Left to the free camera, which strafes with the arrows.
-    return false;
-}
-
-static void setTeamPath(char team, int path)
-{
-    for (int i = 0; i < TEAM_SIZE; ++i)
-        if (canCommand(roster(team)[i]))
-            roster(team)[i].set_path(path);
-}
-
-static void sendTeamLapping(char team)
-{
-    for (int i = 0; i < TEAM_SIZE; ++i)
-        if (canCommand(roster(team)[i]))
-            roster(team)[i].start_lapping(TEAM_LAPPING_EFFORT);
-}
-
-static void sendTeamOut(char team)
-{
-    for (int i = 0; i < TEAM_SIZE; ++i)
-        roster(team)[i].leave_seat();
-}
-
-static void recallTeam(char team)
-{
-    for (int i = 0; i < TEAM_SIZE; ++i)
-        roster(team)[i].leave_track();
-}
-
-static void stopEveryone()
-{
-    for (int i = 0; i < TEAM_SIZE; ++i) {
-        if (canCommand(home_players[i]))
-            home_players[i].stop();
-        if (canCommand(away_players[i]))
-            away_players[i].stop();
+    case VIEWER_MUTE:
+        toggleSound();
+        return true;
+    case VIEWER_UP:
+        say("up");
+        return false;
+    case VIEWER_DOWN:
+        say("down");
+        return false;
+    default:
+        return false;
     }
 }
 
 bool handleKey(const irr::SEvent* event)
 {
-    Player& p = *selectedPlayerRecord();
-    const bool ctrl = event->KeyInput.Control;
-    const irr::EKEY_CODE key = event->KeyInput.Key;
-
-    if (key >= irr::KEY_KEY_0 && key <= irr::KEY_KEY_9) {
-        selectedPlayer = key - irr::KEY_KEY_0;
-        // "%c%d %s" adds one blank, the text brings the other: "H3  selected".
-        setPlayerCommentary(selectedTeam, selectedPlayer, " selected");
-        return true;
-    }
-
-    switch (key) {
-    case irr::KEY_LEFT:
-        return steer(p, -1.0f);
-    case irr::KEY_RIGHT:
-        return steer(p, +1.0f);
-    case irr::KEY_UP:
-        say("up");
+    const KeyBinding* binding = keyBinding(event->KeyInput.Key, event->KeyInput.Control);
+    if (!binding)
         return false;
-    case irr::KEY_DOWN:
-        say("down");
-        return false;
-    case irr::KEY_SPACE:
-        toggle(autoPlay);
-        return true;
-    case irr::KEY_TAB:
-        selectedTeam = selectedTeam == 'H' ? 'A' : 'H';
-        return true;
-    case irr::KEY_KEY_A:
-        selectedTeam = 'A';
-        return true;
-    case irr::KEY_KEY_B:
-        fireBall();
-        return true;
-    case irr::KEY_KEY_C:
-        toggle(matchClock.visible);
-        return true;
-    case irr::KEY_KEY_F:
-        if (ctrl)
-            setTeamPath(selectedTeam, EVEN_SPACING);
-        else if (canCommand(p))
-            p.set_path(EVEN_SPACING);
-        return true;
-    case irr::KEY_KEY_H:
-        selectedTeam = 'H';
-        return true;
-    case irr::KEY_KEY_I:
-        resetBall();
-        return true;
-    case irr::KEY_KEY_L:
-        sendTeamLapping(selectedTeam);
-        return true;
-    case irr::KEY_KEY_O:
-        if (ctrl)
-            sendTeamOut(selectedTeam);
-        else
-            p.leave_seat();
-        return true;
-    case irr::KEY_KEY_M:
-        toggleSound();
-        return true;
-    case irr::KEY_KEY_P:
-        toggle(paused);
-        return true;
-    case irr::KEY_KEY_Q:
-        // The loop ends after this pass and the exit statistics follow.
-        running = false;
-        return true;
-    case irr::KEY_KEY_R:
-        if (ctrl)
-            recallTeam(selectedTeam);
-        else
-            p.leave_track();
-        return true;
-    case irr::KEY_KEY_S:
-        if (ctrl)
-            stopEveryone();
-        else if (canCommand(p))
-            p.stop();
-        return true;
-    case irr::KEY_KEY_U:
-        toggle(showRosterReadouts);
-        return true;
-    case irr::KEY_KEY_V:
-        cycleCameraMode();
-        return true;
-    case irr::KEY_KEY_Z:
-        newGame();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool handleViewerKey(const irr::SEvent* event)
-{
-    switch (event->KeyInput.Key) {
-    case irr::KEY_KEY_Q:
-        running = false;
-        return true;
-    case irr::KEY_KEY_V:
-        cycleViewerCameraMode();
-        return true;
-    default:
+    if (binding->action != VIEWER_NONE)
+        return act(binding->action);
+    if (watchingRecording) {
+        if (binding->command == COMMAND_CAMERA_MODE) {
+            cycleViewerCameraMode();
+            return true;
+        }
         // The arrows go on to the free camera; the match keys are the recording's.
         return false;
     }
+    MatchCommand command;
+    if (!issueCommand || !commandOfKey(event->KeyInput.Key, event->KeyInput.Control, command))
+        return false;
+    return issueCommand(command);
 }
 
 bool handleMouse(const irr::SEvent* event)

@@ -1,14 +1,16 @@
 #pragma once
-// Keyboard and mouse: one event receiver for the whole run.
+// Keyboard and mouse: one event receiver for the whole run, and the one
+// table of keys. A key of the match becomes a command record, which goes to
+// the match through `issueCommand`; the viewer's own keys (quitting, the
+// sound, the free camera) act here and never reach the match.
 #include <irrlicht.h>
 
-struct Player;
+#include "match/commands.h"
 
 class GameEventReceiver : public irr::IEventReceiver {
 public:
     ~GameEventReceiver() override {}
     // Reacts to key releases and mouse button presses; returns `handled`.
-    // Keys that change the game go into the recording, if one is written.
     bool OnEvent(const irr::SEvent& event) override;
 
     bool handled = false; // result of the last release or mouse event processed
@@ -17,7 +19,44 @@ public:
 // Created before the program's entry runs; start-up hands it to the device.
 extern GameEventReceiver gameEventReceiver;
 
+// What a key does that is not a command to the match.
+enum ViewerAction : unsigned char {
+    VIEWER_NONE,  // the key is a match command
+    VIEWER_QUIT,  // Q: the frame loop ends after this pass
+    VIEWER_MUTE,  // M: sound off and on
+    VIEWER_UP,    // the free camera's forward key, named on the console
+    VIEWER_DOWN,  // its back key
+};
+
+// Whether a key's row is for the key alone, with Ctrl, or either way.
+enum KeyControl : unsigned char { CTRL_EITHER, CTRL_UP, CTRL_HELD };
+
+struct KeyBinding {
+    irr::EKEY_CODE key;
+    KeyControl control;
+    CommandKind command; // the match command, or COMMAND_KIND_COUNT for a viewer's key
+    int argument;        // the command's argument (a shirt number)
+    ViewerAction action;
+    const char* help;    // what the key does, in a line
+};
+
+// Every key the game answers to, each form of it one row.
+extern const KeyBinding keyBindings[];
+extern const int keyBindingCount;
+
+// The row for a key released with or without Ctrl; null for a key of nothing.
+const KeyBinding* keyBinding(irr::EKEY_CODE key, bool control);
+// The match command a key gives, as a command record; false when the key
+// gives none (a viewer's key, or a key of nothing).
+bool commandOfKey(irr::EKEY_CODE key, bool control, MatchCommand& command);
+
+// Where the keys' match commands go: start-up points it at the routine that
+// executes a command and records it, which says whether the match took it.
+// While null, the keys command nothing.
+extern bool (*issueCommand)(const MatchCommand& command);
+// A recording is being watched: its own commands play the match, so the
+// user's keys command nothing, and V changes only the viewer's camera.
+extern bool watchingRecording;
+
 bool handleKey(const irr::SEvent* event);
 bool handleMouse(const irr::SEvent* event);
-// A key release while a recording plays: only Q and the viewer's own V act.
-bool handleViewerKey(const irr::SEvent* event);

@@ -7,8 +7,8 @@
 
 #include "core/commentary.h"
 #include "core/engine.h"
-#include "core/run_state.h"
 #include "core/message.h"
+#include "core/run_state.h"
 #include "match/ball.h"
 #include "players/player.h"
 #include "ui/sound_device.h"
@@ -134,7 +134,7 @@ static void holdMuteNotice(irr::s32 now)
 
 // Lets the final whistle sound before the program ends: the match is over,
 // nothing of it changes, and the wait is bounded by the whistle's length.
-static void finishBeforeHalting()
+static void finishBeforeHalting(const char*)
 {
     if (!output)
         return;

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "core/run_state.h"
 #include "assets/asset_files.h"
 #include "core/files.h"
-#include "ui/sound.h"
+#include "core/run_state.h"
+#include "ui/sound_output.h"
 
 // Sources for sounds played once; when all are busy the oldest gives way.
 static constexpr int ONE_SHOT_SOURCES = 24;

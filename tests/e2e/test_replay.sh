@@ -47,12 +47,13 @@ screenshot "$id" replay-recorded >/dev/null
 send_keys "$id" q
 wait_game
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after Q while recording"
-echo "recording: $(wc -c <"$rec") bytes, $(grep -c '^k ' "$rec") keys, $(grep -c '^c ' "$rec") checks"
+echo "recording: $(wc -c <"$rec") bytes, $(grep -c '^m ' "$rec") commands, $(grep -c '^c ' "$rec") checks"
 tail -n 1 "$rec"
-head -n 1 "$rec" | grep -qx 'skorvane recording 1' || fail "no recording header"
+head -n 1 "$rec" | grep -qx 'skorvane recording 2' || fail "no recording header"
 grep -Eq '^end [0-9]+ [0-9a-f]{16}$' "$rec" || fail "no end line in the recording"
-[ "$(grep -c '^k ' "$rec")" -ge 20 ] || fail "too few keys recorded"
-grep -q '^k [0-9]* 81 ' "$rec" && fail "Q was recorded as a key of the match"
+[ "$(grep -c '^m ' "$rec")" -ge 20 ] || fail "too few commands recorded"
+grep -q '^m [0-9]* leave-seat ctrl$' "$rec" || fail "Ctrl+O was not recorded as the team's command"
+grep -q '^m [0-9]* steer-out$' "$rec" || fail "the arrow that took the player over was not recorded"
 ticks=$(awk '/^end/ { print $2 }' "$rec")
 [ "$ticks" -gt 1000 ] || fail "only $ticks ticks in about 30 s"
 
@@ -62,7 +63,7 @@ echo "$out"
 grep -q "replay: the same match, $ticks ticks" <<<"$out" || fail "no verdict from the headless replay"
 
 # The first B moved one tick later: the match differs from that tick on.
-line=$(grep -n '^k [0-9]* 66 ' "$rec" | head -n 1)
+line=$(grep -n '^m [0-9]* fire-ball$' "$rec" | head -n 1)
 number=${line%%:*}
 tick=$(awk '{ print $2 }' <<<"${line#*:}")
 moved="$E2E_WORK/moved.rec"

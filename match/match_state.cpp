@@ -1,13 +1,11 @@
-#include "app/match_digest.h"
+#include "match/match_state.h"
 
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
 #include "core/run_state.h"
-#include "match/ball.h"
-#include "match/match_clock.h"
-#include "match/match_stats.h"
-#include "players/player.h"
+#include "match/match_events.h"
 #include "match/selection.h"
 
 // 64-bit FNV-1a, fed field by field: records hold pointers and padding, which
@@ -90,4 +88,100 @@ std::uint64_t matchDigest()
                   s.penalties, s.crits, s.deaths})
         d.add(v);
     return d.value;
+}
+
+// ---- Keeping and restoring -------------------------------------------------
+
+void keepMatchState(MatchState& copy)
+{
+    for (int i = 0; i < TEAM_SIZE; ++i) {
+        copy.home_players[i] = home_players[i];
+        copy.away_players[i] = away_players[i];
+    }
+    for (int i = 0; i < REFEREE_COUNT; ++i)
+        copy.referees[i] = referees[i];
+    copy.ball = ball;
+    copy.matchClock = matchClock;
+    copy.matchStats = matchStats;
+    copy.clockTickCounter = clockTickCounter;
+    copy.autoFireCounter = autoFireCounter;
+    copy.autoPlay = autoPlay;
+    copy.selectedTeam = selectedTeam;
+    copy.selectedPlayer = selectedPlayer;
+    copy.showRosterReadouts = showRosterReadouts;
+    copy.cameraMode = cameraMode;
+    copy.paused = paused;
+    copy.matchTickNumber = matchTickNumber;
+    copy.random = randomState;
+    snprintf(copy.commentary, sizeof copy.commentary, "%s", getCommentary());
+}
+
+// A record put back keeps the live record's scene handles.
+static void putBack(Player& live, const Player& kept)
+{
+    irr::scene::ISceneNode* const node = live.node;
+    irr::scene::ISceneNode* const statball = live.statball;
+    live = kept;
+    live.node = node;
+    live.statball = statball;
+}
+
+void restoreMatchState(const MatchState& copy)
+{
+    for (int i = 0; i < TEAM_SIZE; ++i) {
+        putBack(home_players[i], copy.home_players[i]);
+        putBack(away_players[i], copy.away_players[i]);
+    }
+    for (int i = 0; i < REFEREE_COUNT; ++i) {
+        irr::scene::ISceneNode* const node = referees[i].node;
+        referees[i] = copy.referees[i];
+        referees[i].node = node;
+    }
+    irr::scene::ISceneNode* const ballNode = ball.node;
+    ball = copy.ball;
+    ball.node = ballNode;
+    matchClock = copy.matchClock;
+    matchStats = copy.matchStats;
+    clockTickCounter = copy.clockTickCounter;
+    autoFireCounter = copy.autoFireCounter;
+    autoPlay = copy.autoPlay;
+    selectedTeam = copy.selectedTeam;
+    selectedPlayer = copy.selectedPlayer;
+    showRosterReadouts = copy.showRosterReadouts;
+    cameraMode = copy.cameraMode;
+    paused = copy.paused;
+    matchTickNumber = copy.matchTickNumber;
+    randomState = copy.random;
+    setCommentary(copy.commentary);
+}
+
+void clearMatchState()
+{
+    for (int i = 0; i < TEAM_SIZE; ++i) {
+        putBack(home_players[i], Player());
+        putBack(away_players[i], Player());
+    }
+    for (Referee& referee : referees) {
+        irr::scene::ISceneNode* const node = referee.node;
+        referee = Referee();
+        referee.node = node;
+    }
+    setUpRosters();
+    setUpReferees();
+    irr::scene::ISceneNode* const ballNode = ball.node;
+    ball = Ball();
+    ball.node = ballNode;
+    matchClock = MatchClock();
+    matchStats = MatchStats();
+    clockTickCounter = 0;
+    autoFireCounter = 0;
+    autoPlay = false;
+    selectedTeam = 'H';
+    selectedPlayer = 0;
+    showRosterReadouts = false;
+    cameraMode = 0;
+    paused = false;
+    matchTickNumber = 0;
+    setCommentary("");
+    clearMatchEvents();
 }
