@@ -2,6 +2,8 @@
 // The steel ball: its flight, possession and loss.
 #include <irrlicht.h>
 
+#include "core/run_state.h"
+
 struct Player;
 
 struct Ball {
@@ -23,12 +25,17 @@ struct Ball {
     irr::core::vector3df position;
 };
 
-// Game time (ms) after which a holding is ended as a delay of game. The
-// longest possessions in play end within about 100 s (a catcher's two laps
-// of waiting, then the scorer's run), rarely up to 150 s; a holder who goes
-// on far beyond that has stalled (a scorer that cannot climb to its line
-// stands still) and would hold the match up for ever.
-constexpr float POSSESSION_LIMIT_MS = 240000.0f;
+// A holding of ten minutes on the game clock is ended as a delay of game.
+// The longest possessions in play end within about four minutes of the game
+// clock (a catcher's two laps of waiting, then the scorer's run), rarely up
+// to six; a holder who goes on far beyond that has stalled (a scorer that
+// cannot climb to its line stands still) and would hold the match up for ever.
+constexpr int POSSESSION_LIMIT_GAME_MINUTES = 10;
+// The limit in the ticks' own game time (the sum of their time steps): a
+// game-clock second is as many ticks as a tick lasts milliseconds, 20 ticks
+// of 20 ms, so ten minutes are 240,000 ms.
+constexpr float GAME_SECOND_MS = static_cast<float>(TICK_MS * TICK_MS);
+constexpr float POSSESSION_LIMIT_MS = POSSESSION_LIMIT_GAME_MINUTES * 60 * GAME_SECOND_MS;
 
 extern Ball ball;
 

@@ -200,6 +200,46 @@ TEST(CommentaryTest, PlayerLinesAndLongTextsAreBounded)
     EXPECT_EQ(std::string(COMMENTARY_SIZE - 1, 'x'), getCommentary());
 }
 
+// Every seed and every recording made with the C library's generator must
+// play the same: the game's own generator gives its sequence exactly, for
+// seeds across the whole 32 bits (0 is taken as 1, 2^31 and up start from a
+// negative word), and when never seeded.
+TEST(RandomTest, TheSequenceIsTheCLibrarysForEverySeed)
+{
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(rand(), nextRandom()) << "unseeded, draw " << i;
+    const unsigned seeds[] = {0u, 1u, 2u, 77u, 32767u, 1765190000u, 2147483647u, 2147483648u, 4294967294u,
+                              4294967295u};
+    for (unsigned seed : seeds) {
+        srand(seed);
+        seedRandom(seed);
+        for (int i = 0; i < 100000; ++i)
+            ASSERT_EQ(rand(), nextRandom()) << "seed " << seed << ", draw " << i;
+    }
+    // And a spread of seeds, a few hundred draws each (a match draws about as many).
+    for (unsigned k = 0; k < 5000; ++k) {
+        const unsigned seed = k * 2654435761u;
+        srand(seed);
+        seedRandom(seed);
+        for (int i = 0; i < 400; ++i)
+            ASSERT_EQ(rand(), nextRandom()) << "seed " << seed << ", draw " << i;
+    }
+}
+
+TEST(RandomTest, AKeptStateDrawsOnAsItWouldHave)
+{
+    seedRandom(2026);
+    for (int i = 0; i < 500; ++i)
+        nextRandom();
+    const RandomState kept = randomState;
+    int ahead[50];
+    for (int& draw : ahead)
+        draw = nextRandom();
+    randomState = kept;
+    for (int draw : ahead)
+        ASSERT_EQ(draw, nextRandom());
+}
+
 TEST(RandomTest, DrawsStayWithinTheScaleEitherSign)
 {
     seedRandom(7);

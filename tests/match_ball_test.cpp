@@ -240,7 +240,8 @@ TEST_F(BallTest, AHoldingThatOutlastsThePossessionLimitInGameTimeIsADelayOfGame)
         placeOnTrack(away_players[8], 2000, 2.0f, ATTACK_SCORER);
         ball.live = true;
         ball.holder = &scorer;
-        const long ticksWithin = static_cast<long>(POSSESSION_LIMIT_MS) / step;
+        // Ten minutes of the game clock: 600 game seconds of 20 ticks of 20 ms.
+        const long ticksWithin = 600L * 20 * 20 / step;
         for (long i = 0; i < ticksWithin; ++i)
             updateBall();
         ASSERT_EQ(&scorer, ball.holder) << "held for exactly the limit";

@@ -70,14 +70,15 @@ protected:
         captureStdout([] { buildGame(); });
     }
 
-    // The script played through the receiver, as a user's keys, and recorded.
-    void recordScript()
+    // The script played through the receiver, as a user's keys, and recorded;
+    // or given as the keys' commands, as the headless runner gives its own.
+    void recordScript(bool asKeys = true)
     {
         ASSERT_TRUE(openRecording(path.c_str()));
         newDevice();
         seedRandom(SCRIPT_SEED);
         startRecording(SCRIPT_SEED);
-        captureStdout([] {
+        captureStdout([asKeys] {
             size_t next = 0;
             while (matchTickNumber < SCRIPT_TICKS) {
                 for (; next < sizeof SCRIPT / sizeof SCRIPT[0] && SCRIPT[next].tick == matchTickNumber + 1; ++next) {
@@ -85,7 +86,11 @@ protected:
                     event.EventType = irr::EET_KEY_INPUT_EVENT;
                     event.KeyInput.Key = SCRIPT[next].key;
                     event.KeyInput.Control = SCRIPT[next].control;
-                    gameEventReceiver.OnEvent(event);
+                    MatchCommand command;
+                    if (asKeys)
+                        gameEventReceiver.OnEvent(event);
+                    else if (commandOfKey(SCRIPT[next].key, SCRIPT[next].control, command))
+                        issueMatchCommand(command);
                 }
                 if (paused)
                     paused = false; // a report's pause, resumed as a user would (not recorded)
@@ -152,6 +157,14 @@ TEST_F(ReplayTest, ARecordedMatchWithCommandsPlaysBackTheSameAndAKeyMovedByOneTi
     writeFile(reseeded);
     EXPECT_EQ(1, replay(&divergedAt));
     EXPECT_EQ(5, divergedAt);
+}
+
+TEST_F(ReplayTest, KeysAndTheirCommandsMakeTheSameRecording)
+{
+    recordScript(true);
+    const std::string keys = fileText();
+    recordScript(false);
+    EXPECT_EQ(keys, fileText());
 }
 
 // The keys' codes of a version 1 recording are the commands the keys give

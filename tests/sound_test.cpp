@@ -3,8 +3,8 @@
 // between two frames; the loops follow the play; M mutes and says so.
 #include <cstdlib>
 
+#include "app/frame_loop.h"
 #include "core/engine.h"
-#include "core/message.h"
 #include "core/random.h"
 #include "match/contact.h"
 #include "match/match_events.h"
@@ -213,13 +213,10 @@ TEST_F(SoundTest, TheFinalWhistleSoundsBeforeTheProgramEnds)
     matchClock.period = 3;
     matchClock.min_tens = matchClock.min_units = matchClock.sec_tens = matchClock.sec_units = 0;
     matchClock.counting = true;
-    EXPECT_HALTS(
-        {
-            matchClock.tick_second();
-            if (matchClock.game_over)
-                reportMessage(MESSAGE_HALT, "Game Over!");
-        },
-        "Game Over!\nsound period_whistle.wav\nsound game_over.wav\nhalting");
+    // The last second of the last period falls in the next tick the frame runs.
+    clockTickCounter = ticksPerGameSecond(TICK_MS) - 1;
+    tickTimeOwed = TICK_MS;
+    EXPECT_HALTS(simulateAndDraw(), "Game Over!\nsound period_whistle.wav\nsound game_over.wav\nhalting");
 }
 
 // A frame may run many ticks: whatever the match did in them is heard, each
