@@ -1,19 +1,15 @@
 // Time per match tick with all twenty players lapping the bank and the ball in
-// play, on the null driver with the game's real scene.
+// play, and the time to keep and put back the whole match state. The
+// simulation needs no engine: neither does this.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
-#include "app/frame_loop.h"
-#include "app/startup.h"
-#include "core/engine.h"
 #include "core/random.h"
+#include "core/run_state.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
-#include "match/match_stats.h"
+#include "match/match_state.h"
 #include "players/player.h"
 #include "players/track.h"
 
@@ -21,94 +17,39 @@ namespace {
 
 constexpr int TICKS_PER_BATCH = 1000;  // 20 s of play from the same start
 
-// Everything a tick changes, so each batch starts from the same moment of play.
-struct Snapshot {
-    Player home[TEAM_SIZE], away[TEAM_SIZE];
-    irr::core::vector3df homeNode[TEAM_SIZE], awayNode[TEAM_SIZE];
-    Ball ballRecord;
-    irr::core::vector3df ballNode;
-    MatchClock clock;
-    int clockTicks, autoFires;
-    MatchStats stats;
-};
+// The moment of play every batch starts from.
+MatchState start;
 
-Snapshot start;
-
-void save(Snapshot& s)
+// All twenty players on the bank, spread evenly round the track, lapping,
+// with the ball just fired.
+void setUpMatch()
 {
-    for (int i = 0; i < TEAM_SIZE; ++i) {
-        s.home[i] = home_players[i];
-        s.away[i] = away_players[i];
-        s.homeNode[i] = home_players[i].node->getPosition();
-        s.awayNode[i] = away_players[i].node->getPosition();
-    }
-    s.ballRecord = ball;
-    s.ballNode = ball.node->getPosition();
-    s.clock = matchClock;
-    s.clockTicks = clockTickCounter;
-    s.autoFires = autoFireCounter;
-    s.stats = matchStats;
-}
-
-void restore(const Snapshot& s)
-{
-    for (int i = 0; i < TEAM_SIZE; ++i) {
-        home_players[i] = s.home[i];
-        away_players[i] = s.away[i];
-        home_players[i].node->setPosition(s.homeNode[i]);
-        away_players[i].node->setPosition(s.awayNode[i]);
-    }
-    ball = s.ballRecord;
-    ball.node->setPosition(s.ballNode);
-    matchClock = s.clock;
-    clockTickCounter = s.clockTicks;
-    autoFireCounter = s.autoFires;
-    matchStats = s.stats;
-    paused = false;
-}
-
-// Builds the game on the null driver and puts all twenty players on the bank,
-// spread evenly round the track, lapping, with the ball just fired.
-bool setUpMatch()
-{
-    if (chdir(SKORVANE_RUN_DIR) != 0)
-        return false;
-    irr::SIrrlichtCreationParameters params;
-    params.DriverType = irr::video::EDT_NULL;
-    params.LoggingLevel = irr::ELL_NONE;
-    irr::IrrlichtDevice* engine = irr::createDeviceEx(params);
-    if (!engine)
-        return false;
+    clearMatchState();
     seedRandom(2024);
-    useDevice(engine);
-    buildGame();
+    newGame();
     autoPlay = true;
     for (int i = 0; i < 2 * TEAM_SIZE; ++i) {
         Player& p = (i % 2 == 0) ? home_players[i / 2] : away_players[i / 2];
         const float theta = TWO_PI_F * static_cast<float>(i) / (2 * TEAM_SIZE);
         const float r = 1800.0f + 50.0f * static_cast<float>(i % 5);
-        p.node->setPosition(irr::core::vector3df(r * cosf(theta), bankHeight(r), r * sinf(theta)));
+        p.position.set(r * cosf(theta), bankHeight(r), r * sinf(theta));
         p.start_lapping(0.5f);
     }
     fireBall();
     // Let the field settle into its laps before the clock starts on us.
     for (int i = 0; i < 50; ++i)
         matchTick();
-    save(start);
-    return true;
+    keepMatchState(start);
 }
 
 void BM_MatchTick(benchmark::State& state)
 {
-    static const bool ready = setUpMatch();
-    if (!ready) {
-        state.SkipWithError("cannot build the game on the null driver");
-        return;
-    }
+    setUpMatch();
     long ticks = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        restore(start);
+        restoreMatchState(start);
+        paused = false;
         state.ResumeTiming();
         for (int i = 0; i < TICKS_PER_BATCH; ++i)
             matchTick();
@@ -123,6 +64,19 @@ void BM_MatchTick(benchmark::State& state)
 }
 BENCHMARK(BM_MatchTick)->Unit(benchmark::kMillisecond);
 
-} // namespace
+// A copy of the whole match aside and back: what seeking and stepping back pay.
+void BM_KeepAndRestoreMatchState(benchmark::State& state)
+{
+    setUpMatch();
+    MatchState copy;
+    for (auto _ : state) {
+        keepMatchState(copy);
+        restoreMatchState(copy);
+        benchmark::DoNotOptimize(copy);
+    }
+    state.counters["bytes"] = sizeof(MatchState);
+}
+BENCHMARK(BM_KeepAndRestoreMatchState);
 
+} // namespace
 BENCHMARK_MAIN();

@@ -92,28 +92,36 @@ std::uint64_t matchDigest()
 
 // ---- Keeping and restoring -------------------------------------------------
 
-void keepMatchState(MatchState& copy)
+// Every part of the match with its place in a copy. Keeping and putting back
+// go over this one list, so neither can miss what the other holds.
+template <class State, class Move>
+static void eachPart(State& copy, Move move)
 {
     for (int i = 0; i < TEAM_SIZE; ++i) {
-        copy.home_players[i] = home_players[i];
-        copy.away_players[i] = away_players[i];
+        move(copy.home_players[i], home_players[i]);
+        move(copy.away_players[i], away_players[i]);
     }
     for (int i = 0; i < REFEREE_COUNT; ++i)
-        copy.referees[i] = referees[i];
-    copy.ball = ball;
-    copy.matchClock = matchClock;
-    copy.matchStats = matchStats;
-    copy.clockTickCounter = clockTickCounter;
-    copy.autoFireCounter = autoFireCounter;
-    copy.autoPlay = autoPlay;
-    copy.selectedTeam = selectedTeam;
-    copy.selectedPlayer = selectedPlayer;
-    copy.showRosterReadouts = showRosterReadouts;
-    copy.cameraMode = cameraMode;
-    copy.paused = paused;
-    copy.matchTickNumber = matchTickNumber;
-    copy.random = randomState;
-    snprintf(copy.commentary, sizeof copy.commentary, "%s", getCommentary());
+        move(copy.referees[i], referees[i]);
+    move(copy.ball, ball);
+    move(copy.matchClock, matchClock);
+    move(copy.matchStats, matchStats);
+    move(copy.clockTickCounter, clockTickCounter);
+    move(copy.autoFireCounter, autoFireCounter);
+    move(copy.autoPlay, autoPlay);
+    move(copy.selectedTeam, selectedTeam);
+    move(copy.selectedPlayer, selectedPlayer);
+    move(copy.showRosterReadouts, showRosterReadouts);
+    move(copy.cameraMode, cameraMode);
+    move(copy.paused, paused);
+    move(copy.matchTickNumber, matchTickNumber);
+    move(copy.random, randomState);
+}
+
+template <class T>
+static void putBack(T& live, const T& kept)
+{
+    live = kept;
 }
 
 // A record put back keeps the live record's scene handles.
@@ -126,62 +134,40 @@ static void putBack(Player& live, const Player& kept)
     live.statball = statball;
 }
 
+static void putBack(Referee& live, const Referee& kept)
+{
+    irr::scene::ISceneNode* const node = live.node;
+    live = kept;
+    live.node = node;
+}
+
+static void putBack(Ball& live, const Ball& kept)
+{
+    irr::scene::ISceneNode* const node = live.node;
+    live = kept;
+    live.node = node;
+}
+
+void keepMatchState(MatchState& copy)
+{
+    eachPart(copy, [](auto& kept, const auto& live) { kept = live; });
+    snprintf(copy.commentary, sizeof copy.commentary, "%s", getCommentary());
+}
+
 void restoreMatchState(const MatchState& copy)
 {
-    for (int i = 0; i < TEAM_SIZE; ++i) {
-        putBack(home_players[i], copy.home_players[i]);
-        putBack(away_players[i], copy.away_players[i]);
-    }
-    for (int i = 0; i < REFEREE_COUNT; ++i) {
-        irr::scene::ISceneNode* const node = referees[i].node;
-        referees[i] = copy.referees[i];
-        referees[i].node = node;
-    }
-    irr::scene::ISceneNode* const ballNode = ball.node;
-    ball = copy.ball;
-    ball.node = ballNode;
-    matchClock = copy.matchClock;
-    matchStats = copy.matchStats;
-    clockTickCounter = copy.clockTickCounter;
-    autoFireCounter = copy.autoFireCounter;
-    autoPlay = copy.autoPlay;
-    selectedTeam = copy.selectedTeam;
-    selectedPlayer = copy.selectedPlayer;
-    showRosterReadouts = copy.showRosterReadouts;
-    cameraMode = copy.cameraMode;
-    paused = copy.paused;
-    matchTickNumber = copy.matchTickNumber;
-    randomState = copy.random;
+    eachPart(copy, [](const auto& kept, auto& live) { putBack(live, kept); });
     setCommentary(copy.commentary);
 }
 
 void clearMatchState()
 {
-    for (int i = 0; i < TEAM_SIZE; ++i) {
-        putBack(home_players[i], Player());
-        putBack(away_players[i], Player());
-    }
-    for (Referee& referee : referees) {
-        irr::scene::ISceneNode* const node = referee.node;
-        referee = Referee();
-        referee.node = node;
-    }
+    // The generator is the caller's to seed; everything else starts afresh.
+    MatchState fresh = MatchState();
+    fresh.selectedTeam = 'H';
+    fresh.random = randomState;
+    restoreMatchState(fresh);
     setUpRosters();
     setUpReferees();
-    irr::scene::ISceneNode* const ballNode = ball.node;
-    ball = Ball();
-    ball.node = ballNode;
-    matchClock = MatchClock();
-    matchStats = MatchStats();
-    clockTickCounter = 0;
-    autoFireCounter = 0;
-    autoPlay = false;
-    selectedTeam = 'H';
-    selectedPlayer = 0;
-    showRosterReadouts = false;
-    cameraMode = 0;
-    paused = false;
-    matchTickNumber = 0;
-    setCommentary("");
     clearMatchEvents();
 }
