@@ -134,7 +134,11 @@ bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const ch
 {
     result = HeadlessResult();
     const auto start = std::chrono::steady_clock::now();
-    if (!buildHeadlessGame()) {
+    // The game's start-up lines (a switches file's complaints) are no match's report.
+    quietConsole();
+    const bool built = buildHeadlessGame();
+    restoreConsole();
+    if (!built) {
         snprintf(result.fault, sizeof result.fault, "no null-driver device");
         return false;
     }

@@ -14,7 +14,7 @@
 #include "match/match_state.h"
 #include "ui/input.h"
 
-// A whole match with a few hundred keys is a few kilobytes; anything near
+// A whole match with a few hundred commands is a few kilobytes; anything near
 // these bounds is no recording of ours.
 static constexpr long MAX_RECORDING_BYTES = 4L << 20;
 static constexpr int MAX_REPLAY_COMMANDS = 100000;
