@@ -243,4 +243,25 @@ TEST_F(PlaybackTest, AnInstantReplayShowsThePastAndLeavesTheLiveMatchAsItStood)
     EXPECT_EQ(live, matchDigest());
 }
 
+TEST_F(PlaybackTest, UnderAutomaticPlayEveryGoalIsShownAgainBeforePlayGoesOn)
+{
+    goalReplays = true;
+    newGameOnDevice();
+    long goalTick = 0; // a frame of 20 ms runs one tick: the goal's is the one after the last frame's
+    captureStdout([&] {
+        startMatch();
+        for (int frames = 0; frames < 40000 && !showingInstantReplay; ++frames) {
+            goalTick = matchTickNumber + 1;
+            playFrames(1);
+        }
+    });
+    goalReplays = false;
+    ASSERT_TRUE(showingInstantReplay) << "no goal in 40000 ticks";
+    EXPECT_EQ(0, matchStats.goals) << "the replay starts 10 seconds of play before the goal";
+    EXPECT_EQ(goalTick - 500 + 1, matchTickNumber);
+    captureStdout([] { playFrames(500); });
+    EXPECT_FALSE(showingInstantReplay);
+    EXPECT_EQ(goalTick, matchTickNumber) << "the live match goes on from the goal";
+}
+
 } // namespace

@@ -50,7 +50,7 @@ static const rect<irr::s32> HOME_TEAM_MARKER(5, 5, 25, 25);
 static const rect<irr::s32> AWAY_TEAM_MARKER(615, 5, 635, 25);
 // Above the clock at the end of the score line, right of the bars: the
 // speed, and what is being watched.
-static const rect<irr::s32> PLAYBACK_RECT(372, 0, 440, 14);
+static const rect<irr::s32> PLAYBACK_RECT(372, 0, 460, 14);
 
 // Roster rows: one per shirt number, home on the left, away on the right.
 static constexpr irr::s32 ROW_PITCH = 40;        // px between shirt numbers
