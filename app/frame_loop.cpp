@@ -1,15 +1,17 @@
 #include "app/frame_loop.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
 
-#include "app/replay.h"
+#include "app/playback.h"
 #include "app/tick_driver.h"
 #include "arena/bodies.h"
 #include "arena/scoreboard.h"
 #include "core/engine.h"
 #include "core/message.h"
+#include "core/playback.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
 #include "ui/sound.h"
@@ -19,7 +21,7 @@ irr::s32 frameTimeSum = 0;
 irr::s32 frameCount = 0;
 float averageFrameTime = 0.0f;
 irr::s32 lastClock = 0;
-irr::s32 tickTimeOwed = 0;
+float tickTimeOwed = 0.0f;
 
 // Frame rate last written to the caption; -1 so the first drawn pass writes it.
 static int captionFps = -1;
@@ -50,46 +52,46 @@ bool countFrame(irr::s32 now)
     frameTimeSum += dt;
     frameCount += 1;
     averageFrameTime = static_cast<float>(static_cast<double>(frameTimeSum) / frameCount);
-    tickTimeOwed += dt;
+    // Whole milliseconds times a power of two: exact in single precision.
+    tickTimeOwed += static_cast<float>(dt) * matchSpeed();
     return true;
 }
 
 int takeDueTicks()
 {
     if (paused) {
-        tickTimeOwed = 0;
+        tickTimeOwed = 0.0f;
         return 0;
     }
-    int ticks = tickTimeOwed / TICK_MS;
-    if (ticks > MAX_TICKS_PER_PASS)
-        ticks = MAX_TICKS_PER_PASS;
-    tickTimeOwed -= ticks * TICK_MS;
-    tickTimeOwed %= TICK_MS;
-    return ticks;
+    return takeOwedTicks();
 }
 
-// The ticks the real time owed calls for. A replay gives its commands first,
-// even while paused: the recorded P that resumed the match came before the
-// next tick.
-static void runDueTicks()
+int takeOwedTicks()
 {
-    if (replayingMatch())
-        playReplayTo(matchTickNumber + 1);
-    runTicks(takeDueTicks(), keepTickPoses);
-    // The normal end of a match: the recording's end line, the verdict of a
-    // replay and the last whistle come first, through the halt's hooks.
-    if (matchOver())
-        reportMessage(MESSAGE_HALT, "Game Over!");
+    if (viewerPaused) {
+        tickTimeOwed = 0.0f;
+        return 0;
+    }
+    const float speed = matchSpeed();
+    const int cap = speed > 1.0f ? static_cast<int>(MAX_TICKS_PER_PASS * speed) : MAX_TICKS_PER_PASS;
+    int ticks = static_cast<int>(tickTimeOwed / TICK_MS);
+    if (ticks > cap)
+        ticks = cap;
+    tickTimeOwed -= static_cast<float>(ticks * TICK_MS);
+    tickTimeOwed = std::fmod(tickTimeOwed, static_cast<float>(TICK_MS));
+    return ticks;
 }
 
 void simulateAndDraw()
 {
-    runDueTicks();
+    playFrameTicks();
+    // The normal end of a match: the recording's end line, the verdict of a
+    // replay and the last whistle come first, through the halt's hooks.
+    if (matchOver())
+        reportMessage(MESSAGE_HALT, "Game Over!");
     // Drawn one tick behind real time, so there is always a next state to
     // draw toward; a match that stands still is drawn where it stands.
-    const bool still = paused || (replayingMatch() && replayPlayedOut());
-    const float fraction = still ? 1.0f : static_cast<float>(tickTimeOwed) / TICK_MS;
-    poseBodies(fraction);
+    poseBodies(frameFraction());
     showScoreboards();
     // The cameras follow even while paused, so the user can look around; they
     // follow the drawn scene.

@@ -9,9 +9,9 @@
 constexpr int FRAME_HISTOGRAM_SIZE = 100000; // entries, one per whole millisecond
 constexpr int LONGEST_COUNTED_FRAME = 99;    // ms; longer stalls are dropped whole
 
-// The most ticks one pass runs: the 99 ms of the longest counted frame plus
-// the part of a tick left over from the pass before. More is dropped, as a
-// stall of 100 ms is.
+// The most ticks one pass runs at normal speed: the 99 ms of the longest
+// counted frame plus the part of a tick left over from the pass before. More
+// is dropped, as a stall of 100 ms is. Faster, the cap grows with the speed.
 constexpr int MAX_TICKS_PER_PASS = 5;
 
 extern irr::s32 ps_array[FRAME_HISTOGRAM_SIZE]; // frame-time histogram, cleared at start-up
@@ -19,10 +19,10 @@ extern irr::s32 frameTimeSum; // ms, over counted frames (1..99 ms)
 extern irr::s32 frameCount;   // counted frames
 extern float averageFrameTime; // ms, the average drawn frame; the caption's "avg:"
 extern irr::s32 lastClock;    // ms, clock reading at the previous pass
-// Real time (ms) the match has not yet run: each counted frame adds its
-// time, each tick takes TICK_MS; cleared with the frame statistics and while
-// paused, so a pause is not made up afterwards.
-extern irr::s32 tickTimeOwed;
+// Game time (ms) the match has not yet run: each counted frame adds its time
+// times the match's speed, each tick takes TICK_MS; cleared with the frame
+// statistics and while paused, so a pause is not made up afterwards.
+extern float tickTimeOwed;
 
 // Clears the histogram and the average and takes the clock as the last reading.
 void clearFrameStatistics(irr::s32 now);
@@ -31,14 +31,19 @@ void clearFrameStatistics(irr::s32 now);
 // histogram and the average. True when the pass goes on to simulate and draw.
 bool countFrame(irr::s32 now);
 
-// The rest of a counted pass: the match ticks due (unless paused), cameras,
+// The rest of a counted pass: the ticks due at the match's speed (of the live
+// match, a recording or an instant replay; none while paused), cameras,
 // scene and HUD drawn between the last two ticks, caption. At the final
 // whistle the run ends there with "Game Over!".
 void simulateAndDraw();
 
-// How many ticks the owed time calls for, at most MAX_TICKS_PER_PASS, taken
-// off it; whole ticks beyond the cap are dropped. None while paused.
+// How many ticks the owed time calls for, at most MAX_TICKS_PER_PASS times
+// the speed (times 1 below normal speed), taken off it; whole ticks beyond
+// the cap are dropped. None while the match or the viewer is paused.
 int takeDueTicks();
+// The same whether the match is paused or not: for an instant replay, which
+// shows the match's pauses as they were.
+int takeOwedTicks();
 
 
 // Runs passes while the device runs and `running` is set.

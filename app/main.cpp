@@ -3,6 +3,7 @@
 
 #include "app/frame_loop.h"
 #include "app/options.h"
+#include "app/playback.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"
@@ -36,8 +37,12 @@ int main(int argc, char** argv)
     haltHooks[HALT_HOOK_RECORDS] = endMatchRecords;
     // Last before the loop, so the first pass measures a frame and not the
     // sound's start or the recording's opening.
+    goalReplays = gameOptions.goalReplays;
+    startPlayback();
     clearFrameStatistics(readClock());
     runFrameLoop();
+    // The live match, not a moment of its past, is what the recording ends on.
+    endInstantReplay();
     endMatchRecords(0);
     printFrameStatistics();
     stopSound();

@@ -13,6 +13,7 @@ void printGameOptions()
            "  --replay FILE       play back the match recorded in FILE (Q, V, the mouse\n"
            "                      and the arrows still work)\n"
            "  --no-sound          start muted without opening an audio device (M unmutes)\n"
+           "  --goal-replays      under automatic play, show the last 10 seconds again after every goal\n"
            "  --window WxH        open a window of W x H pixels (at least 640x480), such as 1280x960\n"
            "  --fullscreen        fill the screen at the desktop's resolution\n");
 }
@@ -71,6 +72,8 @@ int readGameOptions(int argc, const char* const* argv)
                 options.replayPath = path;
         } else if (strcmp(option, "--no-sound") == 0) {
             options.noSound = true;
+        } else if (strcmp(option, "--goal-replays") == 0) {
+            options.goalReplays = true;
         } else if (strcmp(option, "--window") == 0) {
             if (i + 1 == argc) {
                 fprintf(stderr, "skorvane: --window needs a size such as 1280x960\n");

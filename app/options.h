@@ -10,6 +10,7 @@ struct GameOptions {
     const char* recordPath = 0; // --record FILE: the match is recorded into FILE
     const char* replayPath = 0; // --replay FILE: the recording in FILE is played back
     bool noSound = false; // --no-sound: starts muted, no audio device opened until M
+    bool goalReplays = false; // --goal-replays: automatic play shows every goal again
 };
 
 // Set by readGameOptions before start-up; never changed afterwards.

@@ -53,7 +53,8 @@ static int nextCommand = 0;
 static int nextCheck = 0;
 static long divergedAt = 0;
 static long lastMatchingCheck = 0;
-static bool finished = false;
+static bool finished = false; // played out: the match stands at the recording's end
+static bool judged = false;   // the verdict has been said, once for the whole run
 static int verdict = 0;
 
 static char fileText[MAX_RECORDING_BYTES + 1];
@@ -249,7 +250,7 @@ bool loadReplay(const char* path, const char* program)
     loaded = true;
     nextCommand = nextCheck = 0;
     divergedAt = lastMatchingCheck = 0;
-    finished = false;
+    finished = judged = false;
     return true;
 }
 
@@ -264,7 +265,7 @@ void closeReplay()
     commandCount = checkCount = 0;
     nextCommand = nextCheck = 0;
     divergedAt = lastMatchingCheck = 0;
-    finished = false;
+    finished = judged = false;
 }
 
 unsigned replaySeed()
@@ -342,14 +343,25 @@ void checkBeforeTick(long tick)
 
 int finishReplay()
 {
-    if (finished)
-        return verdict;
     finished = true;
+    // Reached again after a seek back, the end must be the same end.
     if (matchTickNumber != endTick || matchDigest() != endDigest)
         diverge(matchTickNumber < endTick ? matchTickNumber : endTick);
     verdict = divergedAt ? 1 : 0;
-    if (!divergedAt)
+    if (!judged && !divergedAt)
         printf("replay: the same match, %ld ticks, digest %016" PRIx64 "\n", endTick, endDigest);
+    judged = true;
     fflush(stdout);
     return verdict;
+}
+
+void rewindReplayTo(long tick)
+{
+    nextCommand = 0;
+    while (nextCommand < commandCount && commands[nextCommand].tick <= tick)
+        ++nextCommand;
+    nextCheck = 0;
+    while (nextCheck < checkCount && checks[nextCheck].tick <= tick)
+        ++nextCheck;
+    finished = false;
 }

@@ -33,5 +33,9 @@ void checkBeforeTick(long tick);
 // none yet.
 long replayDivergedAt();
 // Compares the match's end (ticks started, digest) with the recording's and
-// prints the verdict once: 0 for the same match, 1 for another.
+// prints the verdict, once for the run: 0 for the same match, 1 for another.
 int finishReplay();
+// The match has been put back to where it stood after tick `tick` (a seek):
+// the recorded commands and checks after it are to come again, and a
+// recording that had played out plays on.
+void rewindReplayTo(long tick);

@@ -5,6 +5,7 @@
 #include "app/desktop.h"
 #include "app/frame_loop.h"
 #include "app/options.h"
+#include "app/playback.h"
 #include "app/replay.h"
 #include "app/tick_driver.h"
 #include "arena/bodies.h"
@@ -75,6 +76,7 @@ void buildGame()
     // The keys command the match, unless a recording plays it.
     watchingRecording = replayingMatch();
     issueCommand = issueMatchCommand;
+    timeControl = controlTime;
     // The scoreboards are built from the digit assets, so these come first.
     loadClockDigits();
     createCameras();

@@ -3,7 +3,9 @@
 # 640 x 480, in every camera mode with the whole field on the track, against
 # the engine's bare loop measured in the same run; start-up time to the first
 # drawn frame, and peak memory. Usage: bench/game_frame_rate.sh BUILD_DIR;
-# WINDOW=1280x960 measures a window of that size instead.
+# WINDOW=1280x960 measures a window of that size instead; SPEED=32 measures
+# every mode again at that speed of the match (a power of two), right after
+# its normal speed, and says the ratio.
 source "$(dirname "$0")/../tests/e2e/lib.sh" "${1:-build}"
 settle="${SETTLE_SECONDS:-4}"
 
@@ -41,6 +43,13 @@ for mode in 0 1 2 3; do
     frame_ms=$(awk -v f="$fps" 'BEGIN { printf "%.3f", 1000 / f }')
     ratio=$(awk -v g="$frame_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", g / b }')
     echo "mode $mode (${modes[$mode]}): fps $fps, frame $frame_ms ms, $ratio x the bare loop"
+    if [ -n "${SPEED:-}" ]; then
+        for (( s = 1; s < SPEED; s *= 2 )); do send_keys "$id" bracketright; done
+        sleep "$settle"
+        fast=$(caption "$id" | sed -E 's/.*fps:([0-9]+).*/\1/')
+        echo "mode $mode at ${SPEED} times speed: fps $fast, $(awk -v f="$fast" -v n="$fps" 'BEGIN { printf "%.0f", 100 * f / n }') % of normal speed"
+        send_keys "$id" BackSpace
+    fi
     screenshot "$id" "bench_mode_$mode" >/dev/null
     send_keys "$id" v
 done

@@ -3,8 +3,14 @@
 // simulation needs no engine: neither does this.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
+#include <unistd.h>
 
+#include <cmath>
+#include <cstdlib>
+
+#include "app/headless_match.h"
+#include "app/playback.h"
+#include "app/replay.h"
 #include "core/random.h"
 #include "core/run_state.h"
 #include "match/ball.h"
@@ -77,6 +83,62 @@ void BM_KeepAndRestoreMatchState(benchmark::State& state)
     state.counters["bytes"] = sizeof(MatchState);
 }
 BENCHMARK(BM_KeepAndRestoreMatchState);
+
+// A whole recorded match (seed 3), loaded to be played back on the null driver.
+bool loadWholeMatch()
+{
+    static bool loaded = false;
+    if (loaded)
+        return true;
+    char path[] = "/tmp/skorvane-seek-bench-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0)
+        return false;
+    close(file);
+    HeadlessResult result;
+    if (chdir(SKORVANE_RUN_DIR) != 0 || !playHeadlessMatch(3, 20, result, path) || !loadReplay(path, "bench"))
+        return false;
+    unlink(path);
+    loaded = true;
+    return true;
+}
+
+// From the first tick to the last of a match never played before: every
+// copy on the way is made, every tick run. The longest jump there is.
+void BM_SeekAWholeMatchFromItsStart(benchmark::State& state)
+{
+    if (!loadWholeMatch()) {
+        state.SkipWithError("cannot record and load a match");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        clearMatchState();
+        seedRandom(replaySeed());
+        newGame();
+        rewindReplayTo(0);
+        startPlayback();
+        state.ResumeTiming();
+        seekReplay(replayEndTick());
+    }
+    state.counters["ticks"] = static_cast<double>(matchTickNumber);
+}
+BENCHMARK(BM_SeekAWholeMatchFromItsStart)->Unit(benchmark::kMillisecond);
+
+// Jumps back and forth in a match whose copies are all made.
+void BM_SeekWithinAPlayedMatch(benchmark::State& state)
+{
+    if (!loadWholeMatch()) {
+        state.SkipWithError("cannot record and load a match");
+        return;
+    }
+    long target = 0;
+    for (auto _ : state) {
+        target = (target + 27791) % replayEndTick();
+        seekReplay(target);
+    }
+}
+BENCHMARK(BM_SeekWithinAPlayedMatch)->Unit(benchmark::kMillisecond);
 
 } // namespace
 BENCHMARK_MAIN();

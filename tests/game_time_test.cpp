@@ -6,6 +6,7 @@
 #include "app/frame_loop.h"
 #include "app/startup.h"
 #include "core/engine.h"
+#include "core/playback.h"
 #include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
@@ -42,8 +43,9 @@ protected:
 
     // A new game on a fresh device, both teams sent out, the ball fired and
     // automatic play on; then frames of `frameMs` drawn until the real time
-    // for one game minute has passed, the clock driven by hand.
-    MinuteEnd playOneMinute(int frameMs)
+    // for one game minute at the match's speed 2^speedStep has passed, the
+    // clock driven by hand.
+    MinuteEnd playOneMinute(int frameMs, int speedStep = 0)
     {
         TearDown();
         SetUp();
@@ -57,8 +59,9 @@ protected:
             release(irr::KEY_SPACE);
             release(irr::KEY_KEY_B);
             clearFrameStatistics(0);
+            matchSpeedStep = speedStep;
             irr::s32 now = 0;
-            const irr::s32 minute = GAME_MINUTE_TICKS * TICK_MS;
+            const irr::s32 minute = static_cast<irr::s32>(GAME_MINUTE_TICKS * TICK_MS / matchSpeed());
             while (now < minute) {
                 const irr::s32 frame = minute - now < frameMs ? minute - now : frameMs;
                 if (countFrame(now += frame))
@@ -93,6 +96,39 @@ TEST_F(GameTimeTest, OneGameMinuteLeavesTheSameMatchAtAnyFrameRate)
         EXPECT_EQ(reference.h5Theta, end.h5Theta);
         EXPECT_EQ(reference.a3Hp, end.a3Hp);
     }
+}
+
+// Faster or slower, the ticks are the same ticks: only how many run to a
+// drawn frame changes.
+TEST_F(GameTimeTest, OneGameMinuteLeavesTheSameMatchAtEverySpeed)
+{
+    const MinuteEnd reference = playOneMinute(20);
+    for (int step = SLOWEST_SPEED_STEP; step <= FASTEST_SPEED_STEP; ++step) {
+        SCOPED_TRACE(step);
+        const MinuteEnd end = playOneMinute(step > 3 ? 20 : 13, step);
+        EXPECT_EQ(reference.ticks, end.ticks);
+        EXPECT_EQ(reference.digest, end.digest);
+    }
+}
+
+TEST_F(GameTimeTest, FasterTheCapOfTicksAPassGrowsWithTheSpeedAndSlowerTimeIsOwedInParts)
+{
+    clearFrameStatistics(0);
+    matchSpeedStep = FASTEST_SPEED_STEP;
+    ASSERT_TRUE(countFrame(99)); // 99 ms at 32 times: 3168 ms, 158 ticks
+    EXPECT_EQ(158, takeDueTicks());
+    tickTimeOwed = 400.0f * TICK_MS;
+    EXPECT_EQ(MAX_TICKS_PER_PASS * 32, takeDueTicks()) << "a stall's ticks beyond the cap are dropped";
+
+    clearFrameStatistics(0);
+    matchSpeedStep = SLOWEST_SPEED_STEP;
+    int ticks = 0;
+    for (irr::s32 now = 1; now <= 80; ++now) { // 80 ms of frames of 1 ms at a quarter: one tick
+        ASSERT_TRUE(countFrame(now));
+        ticks += takeDueTicks();
+    }
+    EXPECT_EQ(1, ticks);
+    EXPECT_EQ(0.0f, tickTimeOwed);
 }
 
 TEST_F(GameTimeTest, LongFramesRunSeveralTicksShortOnesSomeNoneAndPausedTimeIsNotMadeUp)

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/engine.h"
+#include "core/playback.h"
 #include "match_support.h"
 #include "ui/cameras.h"
 #include "ui/hud.h"
@@ -94,6 +95,32 @@ TEST_F(HudTest, BallAndScoreLines)
     matchClock.sec_units = 5;
     updateHud();
     EXPECT_EQ(L"HOU:03 MAD:12 2 07:05", textOf(scoreText));
+}
+
+// Above the clock: the speed when it is not normal, what is watched, and
+// both while the match stands still too.
+TEST_F(HudTest, ThePlaybackMarkShowsTheSpeedAndWhatIsWatched)
+{
+    updateHud();
+    EXPECT_EQ(L"", textOf(playbackText)) << "nothing at normal speed in live play";
+    matchSpeedStep = 3;
+    paused = true;
+    updateHud();
+    EXPECT_EQ(L"x8", textOf(playbackText));
+    matchSpeedStep = -2;
+    recordingProgress = 0.374f;
+    updateHud();
+    EXPECT_EQ(L"x1/4 37%", textOf(playbackText));
+    matchSpeedStep = 0;
+    showingInstantReplay = true;
+    updateHud();
+    EXPECT_EQ(L"REPLAY", textOf(playbackText));
+
+    // Right of the bars and the steering marker, and above the score line.
+    const irr::core::rect<irr::s32> mark = playbackText->getRelativePosition();
+    EXPECT_LE(mark.LowerRightCorner.Y, scoreText->getRelativePosition().UpperLeftCorner.Y);
+    EXPECT_GE(mark.UpperLeftCorner.X, 370);
+    EXPECT_LE(mark.LowerRightCorner.X, 470) << "clear of the away readouts";
 }
 
 TEST_F(HudTest, PausedFreezesEverythingButTheBallLine)

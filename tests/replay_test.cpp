@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "app/tick_driver.h"
 #include "core/engine.h"
+#include "core/playback.h"
 #include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
@@ -205,13 +206,17 @@ TEST_F(ReplayTest, TheViewersKeysLeaveTheMatchAloneButQuitAndChangeTheirOwnView)
     };
     const int pathBefore = home_players[5].path;
     captureStdout([&] {
-        for (irr::EKEY_CODE key : {irr::KEY_KEY_B, irr::KEY_SPACE, irr::KEY_KEY_P, irr::KEY_TAB, irr::KEY_KEY_7,
-                                   irr::KEY_KEY_U, irr::KEY_KEY_C})
+        for (irr::EKEY_CODE key : {irr::KEY_KEY_B, irr::KEY_SPACE, irr::KEY_TAB, irr::KEY_KEY_7, irr::KEY_KEY_U,
+                                   irr::KEY_KEY_C})
             EXPECT_FALSE(release(key)) << key;
         EXPECT_FALSE(release(irr::KEY_KEY_O, true));
     });
     EXPECT_FALSE(ball.live);
     EXPECT_FALSE(autoPlay);
+    EXPECT_FALSE(paused);
+    // P pauses the viewing; the match's own pauses are the recording's.
+    EXPECT_TRUE(release(irr::KEY_KEY_P));
+    EXPECT_TRUE(viewerPaused);
     EXPECT_FALSE(paused);
     EXPECT_EQ('H', selectedTeam);
     EXPECT_EQ(0, selectedPlayer);

@@ -45,6 +45,7 @@ public:
         facing = forward;
     }
     void mute(bool m) override { muted = m; }
+    void silence() override { ++silenced; }
     bool sounding(SoundId) override { return soundingCalls++ < 3; }
 
     int of(SoundId sound) const
@@ -72,6 +73,7 @@ public:
     bool muted = false;
     bool announce = false;
     int soundingCalls = 0;
+    int silenced = 0; // calls of silence()
 };
 
 class SoundTest : public MatchOnDeviceTest {

@@ -12,6 +12,7 @@
 #include "arena/scoreboard.h"
 #include "arena/stadium.h"
 #include "core/engine.h"
+#include "core/playback.h"
 #include "core/random.h"
 #include "core/switches.h"
 #include "match/ball.h"
@@ -72,6 +73,11 @@ void clearGameRecords()
     gameEventReceiver.handled = false;
     issueCommand = 0;
     watchingRecording = false;
+    timeControl = 0;
+    matchSpeedStep = 0;
+    viewerPaused = false;
+    showingInstantReplay = false;
+    recordingProgress = -1.0f;
     // The HUD's texts belong to a device an earlier test may have dropped.
     forgetHud();
 }

@@ -6,6 +6,7 @@
 
 #include "core/commentary.h"
 #include "core/engine.h"
+#include "core/playback.h"
 #include "core/run_state.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
@@ -30,6 +31,7 @@ irr::gui::IGUIStaticText* awayStates[10];
 irr::gui::IGUIStaticText* ballStatusText = 0;
 irr::gui::IGUIStaticText* scoreText = 0;
 irr::gui::IGUIStaticText* commentaryText = 0;
+irr::gui::IGUIStaticText* playbackText = 0;
 
 using irr::core::rect;
 using irr::video::SColor;
@@ -46,6 +48,9 @@ static const rect<irr::s32> STEER_LEFT_MARKER(270, 3, 280, 12);
 static const rect<irr::s32> STEER_RIGHT_MARKER(360, 3, 370, 12);
 static const rect<irr::s32> HOME_TEAM_MARKER(5, 5, 25, 25);
 static const rect<irr::s32> AWAY_TEAM_MARKER(615, 5, 635, 25);
+// Above the clock at the end of the score line, right of the bars: the
+// speed, and what is being watched.
+static const rect<irr::s32> PLAYBACK_RECT(372, 0, 460, 14);
 
 // Roster rows: one per shirt number, home on the left, away on the right.
 static constexpr irr::s32 ROW_PITCH = 40;        // px between shirt numbers
@@ -167,11 +172,14 @@ void setupHud()
     formatHud(L"COLOR COMMENTARY");
     commentaryText = addText(COMMENTARY_RECT, true);
     colourText(commentaryText, YELLOW);
+    formatHud(L"");
+    playbackText = addText(PLAYBACK_RECT);
+    colourText(playbackText, WHITE);
 }
 
 void forgetHud()
 {
-    centreReadout = ballStatusText = scoreText = commentaryText = 0;
+    centreReadout = ballStatusText = scoreText = commentaryText = playbackText = 0;
     for (int i = 0; i < TEAM_SIZE; ++i)
         homeReadouts[i] = homeStates[i] = awayReadouts[i] = awayStates[i] = 0;
 }
@@ -270,10 +278,30 @@ static void updateScoreLine()
     scoreText->setText(hudText);
 }
 
+// "x8", "x1/4": the match's speed when it is not 1; "REPLAY" during an
+// instant replay; how far through a recording a replay stands.
+static void updatePlaybackMark()
+{
+    wchar_t speed[8] = L"";
+    if (matchSpeedStep > 0)
+        swprintf(speed, 8, L"x%d", 1 << matchSpeedStep);
+    else if (matchSpeedStep < 0)
+        swprintf(speed, 8, L"x1/%d", 1 << -matchSpeedStep);
+    wchar_t place[8] = L"";
+    if (showingInstantReplay)
+        swprintf(place, 8, L"REPLAY");
+    else if (recordingProgress >= 0.0f)
+        swprintf(place, 8, L"%d%%", wholePart(recordingProgress * 100.0f));
+    formatHud(L"%ls%ls%ls", speed, speed[0] && place[0] ? L" " : L"", place);
+    playbackText->setText(hudText);
+}
+
 void updateHud()
 {
     if (!scoreText)
         return;
+    // The viewer's hold on time shows even while the match stands still.
+    updatePlaybackMark();
     const Player& p = *selectedPlayerRecord();
     if (paused) {
         // Frozen: every other text keeps its last contents and no marker is drawn.

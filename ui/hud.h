@@ -14,6 +14,7 @@ extern irr::gui::IGUIStaticText* awayStates[10];
 extern irr::gui::IGUIStaticText* ballStatusText;
 extern irr::gui::IGUIStaticText* scoreText;
 extern irr::gui::IGUIStaticText* commentaryText;
+extern irr::gui::IGUIStaticText* playbackText; // the speed, REPLAY, a recording's progress
 
 // Makes the texts for the window's size and chooses the HUD font for it.
 void setupHud();

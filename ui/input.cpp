@@ -10,6 +10,7 @@
 GameEventReceiver gameEventReceiver;
 bool (*issueCommand)(const MatchCommand& command) = 0;
 bool watchingRecording = false;
+bool (*timeControl)(ViewerAction action) = 0;
 
 #define MATCH_KEY(key, control, command, help) {key, control, command, 0, VIEWER_NONE, help}
 #define SHIRT_KEY(digit) \
@@ -46,6 +47,16 @@ const KeyBinding keyBindings[] = {
     VIEWER_KEY(irr::KEY_KEY_M, VIEWER_MUTE, "Sound off / on"),
     VIEWER_KEY(irr::KEY_UP, VIEWER_UP, "Move the free camera forward"),
     VIEWER_KEY(irr::KEY_DOWN, VIEWER_DOWN, "Move the free camera back"),
+    VIEWER_KEY(irr::KEY_OEM_6, VIEWER_FASTER, "Twice the match's speed, up to 32 times"),
+    VIEWER_KEY(irr::KEY_OEM_4, VIEWER_SLOWER, "Half the match's speed, down to a quarter"),
+    VIEWER_KEY(irr::KEY_BACK, VIEWER_NORMAL_SPEED, "The match at normal speed again"),
+    VIEWER_KEY(irr::KEY_PERIOD, VIEWER_STEP, "While paused: one tick on"),
+    VIEWER_KEY(irr::KEY_COMMA, VIEWER_STEP_BACK, "In a replay: one tick back"),
+    VIEWER_KEY(irr::KEY_NEXT, VIEWER_SEEK_FORWARD, "In a recording: 30 seconds of the game clock on"),
+    VIEWER_KEY(irr::KEY_PRIOR, VIEWER_SEEK_BACK, "In a recording: 30 seconds of the game clock back"),
+    VIEWER_KEY(irr::KEY_HOME, VIEWER_SEEK_START, "In a recording: back to its start"),
+    VIEWER_KEY(irr::KEY_END, VIEWER_SEEK_END, "In a recording: on to its end"),
+    VIEWER_KEY(irr::KEY_KEY_G, VIEWER_INSTANT_REPLAY, "The last 15 seconds again; again G: back to the match"),
     VIEWER_KEY(irr::KEY_KEY_Q, VIEWER_QUIT, "Quit"),
 };
 const int keyBindingCount = sizeof keyBindings / sizeof keyBindings[0];
@@ -111,7 +122,7 @@ static bool act(ViewerAction action)
         say("down");
         return false;
     default:
-        return false;
+        return timeControl && timeControl(action);
     }
 }
 
@@ -127,6 +138,8 @@ bool handleKey(const irr::SEvent* event)
             cycleViewerCameraMode();
             return true;
         }
+        if (binding->command == COMMAND_PAUSE)
+            return act(VIEWER_PAUSE);
         // The arrows go on to the free camera; the match keys are the recording's.
         return false;
     }

@@ -26,6 +26,18 @@ enum ViewerAction : unsigned char {
     VIEWER_MUTE,  // M: sound off and on
     VIEWER_UP,    // the free camera's forward key, named on the console
     VIEWER_DOWN,  // its back key
+    // Time, as the viewer holds it (never the match's: none is recorded).
+    VIEWER_FASTER,         // ]: twice the speed, up to 32 times
+    VIEWER_SLOWER,         // [: half the speed, down to a quarter
+    VIEWER_NORMAL_SPEED,   // Backspace
+    VIEWER_STEP,           // .: one tick on, while paused
+    VIEWER_STEP_BACK,      // ,: one tick back, in a recording or an instant replay
+    VIEWER_SEEK_FORWARD,   // PageDown: 30 seconds of the game clock on, in a recording
+    VIEWER_SEEK_BACK,      // PageUp: 30 seconds back
+    VIEWER_SEEK_START,     // Home: the recording's first tick
+    VIEWER_SEEK_END,       // End: its last
+    VIEWER_INSTANT_REPLAY, // G: the live match's last seconds again, or back to the live match
+    VIEWER_PAUSE,          // P while watching: the viewer's own pause
 };
 
 // Whether a key's row is for the key alone, with Ctrl, or either way.
@@ -54,9 +66,13 @@ bool commandOfKey(irr::EKEY_CODE key, bool control, MatchCommand& command);
 // executes a command and records it, which says whether the match took it.
 // While null, the keys command nothing.
 extern bool (*issueCommand)(const MatchCommand& command);
-// A recording is being watched: its own commands play the match, so the
-// user's keys command nothing, and V changes only the viewer's camera.
+// A recording or an instant replay is being watched: the user's keys command
+// nothing (the recording's own commands play the match), V changes only the
+// viewer's camera and P pauses the viewing.
 extern bool watchingRecording;
+// Where the viewer's keys for time go: start-up points it at the playback,
+// which says whether the key did something. While null, they do nothing.
+extern bool (*timeControl)(ViewerAction action);
 
 bool handleKey(const irr::SEvent* event);
 bool handleMouse(const irr::SEvent* event);

@@ -193,6 +193,14 @@ void updateSoundAt(irr::s32 now)
     followCamera(*output);
 }
 
+void soundJumped()
+{
+    clearMatchEvents();
+    crowdGain = crowdLevel();
+    if (output)
+        output->silence();
+}
+
 void toggleSound()
 {
     muted = !muted;

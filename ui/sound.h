@@ -26,6 +26,10 @@ void startSound(bool muted);
 void updateSound();
 // The same at a clock reading `now` (ms, as readClock gives).
 void updateSoundAt(irr::s32 now);
+// The match has jumped in time (a seek, a step back, an instant replay's
+// start or end): what was sounding stops, the events of the ticks run on the
+// way are let go, and the crowd takes up the new moment's level at once.
+void soundJumped();
 // The M key: mutes or unmutes, and says so on the commentary line for two
 // seconds, before the match's own line comes back.
 void toggleSound();

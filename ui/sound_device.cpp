@@ -100,6 +100,11 @@ public:
         }
     }
 
+    void silence() override
+    {
+        alSourceStopv(ONE_SHOT_SOURCES, oneShots);
+    }
+
     bool sounding(SoundId sound) override
     {
         if (lastSource[sound] < 0)

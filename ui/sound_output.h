@@ -19,6 +19,8 @@ public:
     virtual void listen(const irr::core::vector3df& position, const irr::core::vector3df& forward,
                         const irr::core::vector3df& up) = 0;
     virtual void mute(bool muted) = 0;
+    // Stops every sound started by play(): the time they belonged to is gone.
+    virtual void silence() = 0;
     // True while a sound started by play() is still sounding.
     virtual bool sounding(SoundId sound) = 0;
 };
