@@ -23,3 +23,30 @@ irr::core::dimension2d<irr::u32> desktopSize()
     }
     return size;
 }
+
+// Written by the handler while countDisplayErrors has it in place.
+static int displayErrors = 0;
+static int (*xlibHandler)(Display*, XErrorEvent*) = 0;
+
+static int countError(Display*, XErrorEvent*)
+{
+    ++displayErrors;
+    return 0;
+}
+
+void countDisplayErrors()
+{
+    displayErrors = 0;
+    xlibHandler = XSetErrorHandler(countError);
+}
+
+int displayErrorsCounted(irr::IrrlichtDevice* device)
+{
+    if (device) {
+        const irr::video::SExposedVideoData& data = device->getVideoDriver()->getExposedVideoData();
+        if (Display* display = static_cast<Display*>(data.OpenGLLinux.X11Display))
+            XSync(display, False);
+    }
+    XSetErrorHandler(xlibHandler);
+    return displayErrors;
+}

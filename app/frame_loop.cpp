@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <cwchar>
 
 #include "app/playback.h"
@@ -12,8 +13,11 @@
 #include "core/engine.h"
 #include "core/message.h"
 #include "core/playback.h"
+#include "app/screenshot.h"
 #include "ui/cameras.h"
+#include "ui/help_panel.h"
 #include "ui/hud.h"
+#include "ui/notice.h"
 #include "ui/sound.h"
 
 irr::s32 ps_array[FRAME_HISTOGRAM_SIZE];
@@ -98,10 +102,15 @@ void simulateAndDraw()
     updateCamera();
     // After the ticks, however many ran, and after the camera the listener follows.
     updateSound();
+    // After the ticks, so a line the match wrote over a notice is held back.
+    holdNotice(readClock());
     driver->beginScene(true, true, BACKGROUND);
     sceneManager->drawAll();
-    // After the 3D scene, so the HUD lies on top.
+    // After the 3D scene, so the HUD lies on top, and the help over both.
     updateHud();
+    drawHelpPanel();
+    // The back buffer, everything drawn: after endScene it reads black.
+    saveWantedScreenshot();
     driver->endScene();
     updateCaption();
 }
@@ -129,13 +138,43 @@ void resetCaption()
     captionFps = -1;
 }
 
-void runFrameLoop()
+// Microseconds of a steady clock, for pacing: finer than readClock's ms.
+static long long steadyMicroseconds()
 {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000LL + now.tv_nsec / 1000;
+}
+
+long long paceDelay(long long now, long long& due, long long period)
+{
+    if (period <= 0)
+        return 0;
+    // A frame that came late starts the count afresh: time lost is not made
+    // up with a burst of frames.
+    if (due == 0 || now - due > period)
+        due = now;
+    const long long delay = due > now ? due - now : 0;
+    due += period;
+    return delay;
+}
+
+void runFrameLoop(unsigned maxFps)
+{
+    const long long period = maxFps ? 1000000LL / maxFps : 0; // us
+    long long due = 0;
     // run() is asked first on every pass: it delivers the input events, so a
     // key takes effect in the same pass.
     while (device->run() && running) {
         if (countFrame(readClock()))
             simulateAndDraw();
+        // The sleep comes after drawing and before run(), so the keys of the
+        // next frame are read as late as they can be. The frame times the
+        // statistics count include it: they measure the frames as drawn.
+        if (const long long delay = paceDelay(steadyMicroseconds(), due, period)) {
+            const timespec pause = {static_cast<time_t>(delay / 1000000), static_cast<long>(delay % 1000000) * 1000};
+            nanosleep(&pause, 0);
+        }
     }
 }
 

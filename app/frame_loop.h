@@ -46,8 +46,15 @@ int takeDueTicks();
 int takeOwedTicks();
 
 
-// Runs passes while the device runs and `running` is set.
-void runFrameLoop();
+// Runs passes while the device runs and `running` is set. With `maxFps`
+// (frames a second, 0 for no bound) a pass that comes early sleeps until its
+// frame is due; the match's ticks follow the real time either way.
+void runFrameLoop(unsigned maxFps = 0);
+
+// Frame pacing: the microseconds to sleep at steady clock reading `now` (us)
+// before the next pass, for frames `period` us apart (0: never); `due` is
+// the time the next frame is due, 0 before the first, and moves on.
+long long paceDelay(long long now, long long& due, long long period);
 
 // Writes the caption when the frame rate differs from the one last written;
 // true when it was written.

@@ -139,7 +139,7 @@ bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const ch
     const bool built = buildHeadlessGame();
     restoreConsole();
     if (!built) {
-        snprintf(result.fault, sizeof result.fault, "no null-driver device");
+        snprintf(result.fault, sizeof result.fault, "the engine's null driver cannot be started");
         return false;
     }
     clearMatchState();
@@ -222,7 +222,7 @@ int replayHeadless(const char* path)
     if (!loadReplay(path, "skorvane-sim"))
         return 2;
     if (!buildHeadlessGame()) {
-        fprintf(stderr, "skorvane-sim: no null-driver device\n");
+        fprintf(stderr, "skorvane-sim: the engine's null driver cannot be started\n");
         return 2;
     }
     haltHooks[HALT_HOOK_RECORDS] = judgeReplayAtHalt;

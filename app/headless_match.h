@@ -34,7 +34,7 @@ bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const ch
 
 // Plays the recording at `path` on the null driver. Returns 0 when the match
 // ends as recorded, 1 when it diverged (the tick is said on standard output),
-// 2 when the file is no sound recording (said on standard error). The game's
+// 2 when the file is damaged or no recording (said on standard error). The game's
 // own console lines are printed as they come.
 int replayHeadless(const char* path);
 // The loaded recording's ticks on a game just built: its seed, commands,

@@ -15,7 +15,16 @@ void printGameOptions()
            "  --no-sound          start muted without opening an audio device (M unmutes)\n"
            "  --goal-replays      under automatic play, show the last 10 seconds again after every goal\n"
            "  --window WxH        open a window of W x H pixels (at least 640x480), such as 1280x960\n"
-           "  --fullscreen        fill the screen at the desktop's resolution\n");
+           "  --fullscreen        fill the screen at the desktop's resolution\n"
+           "  --vsync             let the driver wait for the screen's refresh\n"
+           "  --max-fps N         draw at most N frames a second (%u to %u), to spare the processor\n"
+           "  --defaults          start with the defaults: the remembered settings are\n"
+           "                      neither read nor written\n"
+           "  --verbose           show the engine's and the sound library's own messages\n"
+           "The window size, full screen and sound are remembered from one game to the next\n"
+           "in $XDG_CONFIG_HOME/skorvane/settings.ini (~/.config/skorvane/ by default);\n"
+           "the options given win over them.\n",
+           LOWEST_MAX_FPS, HIGHEST_MAX_FPS);
 }
 
 // Reads a whole number of at most nine digits (no overflow) from `text`, moving past it.
@@ -31,8 +40,20 @@ static bool readSide(const char*& text, unsigned& side)
     return digits > 0;
 }
 
-// "WxH" into the options' window size, or a message and false.
-static bool readWindowSize(const char* value, GameOptions& options)
+bool readWindowSize(const char* text, unsigned& width, unsigned& height)
+{
+    unsigned w = 0, h = 0;
+    if (!readSide(text, w) || *text++ != 'x' || !readSide(text, h) || *text != 0)
+        return false;
+    if (w < SMALLEST_WINDOW_WIDTH || h < SMALLEST_WINDOW_HEIGHT || w > LARGEST_WINDOW_SIDE || h > LARGEST_WINDOW_SIDE)
+        return false;
+    width = w;
+    height = h;
+    return true;
+}
+
+// "WxH" after --window into the options' window size, or a message and false.
+static bool readWindowOption(const char* value, GameOptions& options)
 {
     const char* text = value;
     unsigned width = 0, height = 0;
@@ -40,15 +61,46 @@ static bool readWindowSize(const char* value, GameOptions& options)
         fprintf(stderr, "skorvane: --window takes a size such as 1280x960, not '%s'\n", value);
         return false;
     }
-    if (width < SMALLEST_WINDOW_WIDTH || height < SMALLEST_WINDOW_HEIGHT || width > LARGEST_WINDOW_SIDE ||
-        height > LARGEST_WINDOW_SIDE) {
+    if (!readWindowSize(value, options.windowWidth, options.windowHeight)) {
         fprintf(stderr, "skorvane: --window %s is out of range: from %ux%u to %ux%u\n", value, SMALLEST_WINDOW_WIDTH,
                 SMALLEST_WINDOW_HEIGHT, LARGEST_WINDOW_SIDE, LARGEST_WINDOW_SIDE);
         return false;
     }
-    options.windowWidth = width;
-    options.windowHeight = height;
     return true;
+}
+
+// N after --max-fps, or a message and false.
+static bool readMaxFps(const char* value, GameOptions& options)
+{
+    const char* text = value;
+    unsigned fps = 0;
+    if (!readSide(text, fps) || *text != 0 || fps < LOWEST_MAX_FPS || fps > HIGHEST_MAX_FPS) {
+        fprintf(stderr, "skorvane: --max-fps takes a whole number from %u to %u, not '%s'\n", LOWEST_MAX_FPS,
+                HIGHEST_MAX_FPS, value);
+        return false;
+    }
+    options.maxFps = fps;
+    return true;
+}
+
+// Switches that take no value: the option's name and the field it sets.
+struct SwitchOption {
+    const char* name;
+    bool GameOptions::*field;
+};
+static const SwitchOption SWITCH_OPTIONS[] = {
+    {"--help", &GameOptions::help},         {"--no-sound", &GameOptions::noSound},
+    {"--fullscreen", &GameOptions::fullscreen}, {"--defaults", &GameOptions::defaults},
+    {"--verbose", &GameOptions::verbose},   {"--vsync", &GameOptions::vsync},
+    {"--goal-replays", &GameOptions::goalReplays},
+};
+
+static const SwitchOption* switchOption(const char* name)
+{
+    for (const SwitchOption& option : SWITCH_OPTIONS)
+        if (strcmp(option.name, name) == 0)
+            return &option;
+    return 0;
 }
 
 int readGameOptions(int argc, const char* const* argv)
@@ -56,8 +108,8 @@ int readGameOptions(int argc, const char* const* argv)
     GameOptions options;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
-        if (strcmp(option, "--help") == 0) {
-            options.help = true;
+        if (const SwitchOption* given = switchOption(option)) {
+            options.*given->field = true;
         } else if (strcmp(option, "--record") == 0 || strcmp(option, "--replay") == 0) {
             // One match, one file: recording a replay would only copy it.
             if (i + 1 == argc || options.recordPath || options.replayPath) {
@@ -70,19 +122,20 @@ int readGameOptions(int argc, const char* const* argv)
                 options.recordPath = path;
             else
                 options.replayPath = path;
-        } else if (strcmp(option, "--no-sound") == 0) {
-            options.noSound = true;
-        } else if (strcmp(option, "--goal-replays") == 0) {
-            options.goalReplays = true;
         } else if (strcmp(option, "--window") == 0) {
             if (i + 1 == argc) {
                 fprintf(stderr, "skorvane: --window needs a size such as 1280x960\n");
                 return BAD_OPTIONS_STATUS;
             }
-            if (!readWindowSize(argv[++i], options))
+            if (!readWindowOption(argv[++i], options))
                 return BAD_OPTIONS_STATUS;
-        } else if (strcmp(option, "--fullscreen") == 0) {
-            options.fullscreen = true;
+        } else if (strcmp(option, "--max-fps") == 0) {
+            if (i + 1 == argc) {
+                fprintf(stderr, "skorvane: --max-fps needs a number of frames a second\n");
+                return BAD_OPTIONS_STATUS;
+            }
+            if (!readMaxFps(argv[++i], options))
+                return BAD_OPTIONS_STATUS;
         } else {
             fprintf(stderr, "skorvane: unknown option '%s' (--help lists the options)\n", option);
             return BAD_OPTIONS_STATUS;

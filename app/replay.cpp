@@ -57,7 +57,12 @@ static bool finished = false; // played out: the match stands at the recording's
 static bool judged = false;   // the verdict has been said, once for the whole run
 static int verdict = 0;
 
-static char fileText[MAX_RECORDING_BYTES + 1];
+// One byte more than a recording may hold tells a longer file, and one more
+// ends the text.
+static char fileText[MAX_RECORDING_BYTES + 2];
+
+// The problem of a file that is no recording at all, whatever its line.
+static const char* const NOT_A_RECORDING = "not a Skorvane recording";
 
 // Whole decimal number of a field, within [lo, hi]; `text` moves past it and one blank.
 static bool readNumber(const char*& text, long lo, long hi, long& value)
@@ -134,7 +139,7 @@ static const char* readLine(int number, const char* line, bool& ended)
         return "text after the end line";
     if (number == 1) {
         keyCodes = strcmp(line, RECORDING_HEADER_KEYS) == 0;
-        return keyCodes || strcmp(line, RECORDING_HEADER) == 0 ? 0 : "not a Skorvane recording";
+        return keyCodes || strcmp(line, RECORDING_HEADER) == 0 ? 0 : NOT_A_RECORDING;
     }
     if (number == 2) {
         if (strncmp(p, "seed ", 5) != 0 || !readNumber(p += 5, 0, UINT_MAX, a) || *p)
@@ -208,7 +213,7 @@ bool loadReplay(const char* path, const char* program)
         fprintf(stderr, "%s: cannot read the recording %s: %s\n", program, path, strerror(errno));
         return false;
     }
-    const size_t size = fread(fileText, 1, sizeof fileText, file);
+    const size_t size = fread(fileText, 1, sizeof fileText - 1, file);
     const bool readError = ferror(file) != 0;
     fclose(file);
     const char* problem = 0;
@@ -218,33 +223,37 @@ bool loadReplay(const char* path, const char* program)
     keyCodes = false;
     lastCommandLineTick = 1;
     if (readError)
-        problem = "the file cannot be read";
+        problem = "cannot be read";
     else if (size > static_cast<size_t>(MAX_RECORDING_BYTES))
-        problem = "far too long for a recording";
+        problem = "is far too long for a recording";
     else if (memchr(fileText, 0, size))
-        problem = "not a Skorvane recording";
+        problem = NOT_A_RECORDING;
     fileText[size] = 0;
     for (char* line = fileText; !problem && *line;) {
         char* end = strchr(line, '\n');
         if (!end) {
+            ++number;
             problem = "the last line is cut short";
             break;
         }
         *end = 0;
         ++number;
         if (end - line > MAX_LINE)
-            problem = number == 1 ? "not a Skorvane recording" : "a line far too long";
+            problem = number == 1 ? NOT_A_RECORDING : "a line far too long";
         else
             problem = readLine(number, line, ended);
         line = end + 1;
     }
     if (!problem && !ended)
-        problem = number == 0 ? "the file is empty" : "it ends before its final digest (cut short?)";
+        problem = number == 0 ? "is empty" : "it ends before its final digest (cut short?)";
     if (problem) {
-        if (number > 1)
-            fprintf(stderr, "%s: %s is no sound recording: line %d: %s\n", program, path, number, problem);
+        // A file of someone else's is named so; one of ours is damaged at a line.
+        if (strcmp(problem, NOT_A_RECORDING) == 0)
+            fprintf(stderr, "%s: %s is not a Skorvane recording\n", program, path);
+        else if (number >= 1)
+            fprintf(stderr, "%s: %s is damaged: line %d: %s\n", program, path, number, problem);
         else
-            fprintf(stderr, "%s: %s is no sound recording: %s\n", program, path, problem);
+            fprintf(stderr, "%s: %s %s\n", program, path, problem);
         return false;
     }
     loaded = true;

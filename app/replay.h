@@ -6,7 +6,7 @@
 
 // Reads and checks the whole recording at `path`. False, after a message on
 // standard error naming `program` and what is wrong, for a file that cannot
-// be read or is no sound recording.
+// be read, is damaged or is no recording.
 bool loadReplay(const char* path, const char* program);
 // A recording is loaded and being played.
 bool replayingMatch();

@@ -22,13 +22,14 @@ static void usage()
 {
     printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS] [--record FILE]\n"
            "       skorvane-sim --replay FILE\n"
+           "  --help         list these options and exit\n"
            "  --seed N       random seed of the first match, 0 to %lu (default 1); match i uses N + i\n"
            "  --matches N    how many matches to play, each from a clean state, 1 to %ld (default 1)\n"
            "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
            "                 match runs in the same 20 ms ticks at every step\n"
            "  --record FILE  record the match (one only) into FILE, as the game's --record\n"
            "  --replay FILE  play a recorded match; exit 0 when it ends as recorded, 1 when\n"
-           "                 it diverged, 2 when FILE is no sound recording\n",
+           "                 it diverged, 2 when FILE is damaged or no recording\n",
            LAST_SEED, MAX_MATCHES);
 }
 
@@ -93,7 +94,8 @@ static const char* fromStartFolder(const char* path, char (&whole)[PATH_MAX])
 }
 
 // Like the game, the runner loads meshes/ from the folder it runs in; started
-// from elsewhere, it runs from its own folder, where the build puts them.
+// from elsewhere, it runs from its own folder, where the build puts them, or
+// (installed) from the game's data folder beside it.
 static void findMeshes()
 {
     if (access("meshes", F_OK) == 0)
@@ -105,6 +107,10 @@ static void findMeshes()
     self[n] = 0;
     if (chdir(dirname(self)) != 0)
         fprintf(stderr, "skorvane-sim: cannot run from the program's folder\n");
+#ifdef SKORVANE_DATA_FROM_PROGRAM
+    if (access("meshes", F_OK) != 0 && chdir(SKORVANE_DATA_FROM_PROGRAM) != 0)
+        fprintf(stderr, "skorvane-sim: no meshes/ beside the program or in its data folder\n");
+#endif
 }
 
 // A file option: given at most once, with a value.

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/desktop.h"
@@ -21,6 +22,7 @@
 #include "match/match_state.h"
 #include "players/player.h"
 #include "ui/cameras.h"
+#include "ui/help_panel.h"
 #include "ui/hud.h"
 #include "ui/input.h"
 #include "ui/sound.h"
@@ -44,9 +46,23 @@ void startUp(unsigned seed)
 {
     seedRandom(seed);
 
-    device = irr::createDevice(irr::video::EDT_OPENGL, windowSize(), WINDOW_BITS, gameOptions.fullscreen,
-                               false /*stencil*/, false /*vsync*/,
-                               &gameEventReceiver);
+    irr::SIrrlichtCreationParameters parameters;
+    parameters.DriverType = irr::video::EDT_OPENGL;
+    parameters.WindowSize = windowSize();
+    parameters.Bits = WINDOW_BITS;
+    parameters.Fullscreen = gameOptions.fullscreen;
+    parameters.Stencilbuffer = false;
+    parameters.Vsync = gameOptions.vsync;
+    parameters.EventReceiver = &gameEventReceiver;
+    // Set before the device exists, so its own start-up lines ("Loaded
+    // texture: ...", the driver's extensions) are held back too: warnings and
+    // errors still show.
+    parameters.LoggingLevel = gameOptions.verbose ? irr::ELL_INFORMATION : irr::ELL_WARNING;
+    if (gameOptions.vsync)
+        countDisplayErrors();
+    device = irr::createDeviceEx(parameters);
+    if (gameOptions.vsync && displayErrorsCounted(device) > 0)
+        printf("the display refused vertical sync: the game draws without it\n");
     if (!device)
         reportMessage(MESSAGE_HALT, "Cannot create graphics driver!");
     useDevice(device);
@@ -55,7 +71,7 @@ void startUp(unsigned seed)
     // box filter makes the levels of our small textures in a few milliseconds.
     driver->disableFeature(irr::video::EVDF_MIP_MAP_AUTO_UPDATE, true);
     buildGame();
-    startSound(gameOptions.noSound);
+    startSound(gameOptions.noSound, gameOptions.verbose);
 }
 
 void useDevice(irr::IrrlichtDevice* engine)
@@ -81,6 +97,8 @@ void buildGame()
     loadClockDigits();
     createCameras();
     setupHud();
+    // In the HUD's font and scale, which setupHud chose.
+    layOutHelpPanel();
     buildStadium();
     // The match's records before any body shows them: the rosters' shirts, the referees' posts.
     clearMatchState();

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 bool readRegularFile(const char* path, size_t limit, std::vector<unsigned char>& bytes, bool* more)
 {
@@ -51,4 +52,39 @@ bool readRegularFile(const char* path, size_t limit, std::vector<unsigned char>&
     if (!read)
         bytes.clear();
     return read;
+}
+
+static const char* absoluteVariable(const char* name)
+{
+    const char* value = getenv(name);
+    return value && value[0] == '/' ? value : 0;
+}
+
+std::string userFolder(const char* variable, const char* underHome)
+{
+    if (const char* folder = absoluteVariable(variable))
+        return folder;
+    if (const char* home = absoluteVariable("HOME"))
+        return std::string(home) + "/" + underHome;
+    return "";
+}
+
+bool makeFolders(const std::string& path, unsigned mode)
+{
+    for (size_t at = 1; at <= path.size(); ++at) {
+        if (at < path.size() && path[at] != '/')
+            continue;
+        const std::string folder = path.substr(0, at);
+        struct stat status;
+        if (stat(folder.c_str(), &status) == 0) {
+            if (!S_ISDIR(status.st_mode)) {
+                errno = ENOTDIR;
+                return false;
+            }
+            continue;
+        }
+        if (mkdir(folder.c_str(), static_cast<mode_t>(mode)) != 0 && errno != EEXIST)
+            return false;
+    }
+    return true;
 }

@@ -6,11 +6,11 @@ cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake make pkg-config
-  libirrlicht-dev libx11-dev
+  libirrlicht-dev libx11-dev libgl-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev valgrind
   libturbojpeg0-dev libopenal-dev libsndfile1-dev
-  xvfb xauth xdotool imagemagick libgl1-mesa-dri tesseract-ocr tesseract-ocr-eng
+  xvfb xauth xdotool imagemagick libgl1-mesa-dri tesseract-ocr tesseract-ocr-eng appstream man-db
 )
 
 missing=()

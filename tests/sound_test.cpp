@@ -11,6 +11,7 @@
 #include "match/passing.h"
 #include "match_support.h"
 #include "ui/input.h"
+#include "ui/notice.h"
 #include "ui/sound.h"
 
 namespace {
@@ -327,9 +328,9 @@ TEST_F(SoundTest, MMutesAndSaysSoBriefly)
     EXPECT_TRUE(recorder.muted);
     EXPECT_TRUE(soundMuted());
     EXPECT_STREQ("Sound off", getCommentary());
-    updateSoundAt(readClock() + 500);
+    holdNotice(readClock() + 500);
     EXPECT_STREQ("Sound off", getCommentary()) << "shown a while";
-    updateSoundAt(readClock() + 2500);
+    holdNotice(readClock() + 2500);
     EXPECT_STREQ("H3 catches ball!", getCommentary()) << "then the match's line comes back";
 
     // Unmuting says so too, even while the match narrates; the match's last
@@ -339,9 +340,9 @@ TEST_F(SoundTest, MMutesAndSaysSoBriefly)
     EXPECT_STREQ("Sound on", getCommentary());
     setCommentary("Ball knocked loose!");
     setCommentary("A4 catches ball!");
-    updateSoundAt(readClock() + 500);
+    holdNotice(readClock() + 500);
     EXPECT_STREQ("Sound on", getCommentary());
-    updateSoundAt(readClock() + 2500);
+    holdNotice(readClock() + 2500);
     EXPECT_STREQ("A4 catches ball!", getCommentary());
 }
 

@@ -1,6 +1,7 @@
 // The HUD font: DejaVu Sans Condensed Bold with a dark ring round every
 // glyph, the rings joined into a band from the capitals' top to below the
-// baseline, written as the engine's bitmap fonts, one per HUD scale. The
+// baseline, written as the engine's bitmap fonts, one per HUD scale and
+// face (the readouts' small one, the single lines' larger one). The
 // game draws the rings of all its texts first and the glyphs over them, so
 // no ring covers a stroke: the half-transparent HUD colours then read on
 // wood, steel, stands and sky.
@@ -15,13 +16,27 @@
 #include "tools/output.h"
 #include "ui/hud_font_files.h"
 
-// At the 640 x 480 layout the roster readouts stack two lines in 10 px and
-// fit 31 characters in 160 px, spaces widened: a 10 px face narrowed to 86 %
-// is the largest that does (letters taller than a plain 9 px face's, as wide).
-static const double kPixelSizeAtScale1 = 10.0; // px, the font's em
-static const double kSqueeze = 0.86;           // the glyphs' width to their natural width
-static const double kRingAtScale1 = 2.0;       // px, the ring's radius round the ink
-static const double kWiderSpaceAtScale1 = 1.0; // px more for a space than the face gives: words part clearly
+// Each face at the 640 x 480 layout, px: the em, the glyphs' width to their
+// natural width, the ring's radius round the ink, how much more a space gets
+// than the face gives (words part clearly), and the room either side of a
+// ':' or a '-', which otherwise run into the digits beside them ("00:00"
+// read as "0000", "-99" as "99").
+struct FaceSize {
+    double pixelSize;
+    double squeeze;
+    double ring;
+    double widerSpace;
+    double punctuationRoom;
+};
+static const FaceSize kFaces[HUD_FACE_COUNT] = {
+    // The roster readouts stack two lines in 10 px and fit 31 characters in
+    // 160 px, spaces widened: a 10 px face narrowed to 86 % is the largest
+    // that does (letters taller than a plain 9 px face's, as wide).
+    {10.0, 0.86, 2.0, 1.0, 0.0},
+    // The score line has the 15 px down to the centre readout, the ball line
+    // the 20 px to the window's foot, and both fit 21 characters in 160 px.
+    {13.0, 0.9, 2.0, 1.0, 1.0},
+};
 static const int kCellGap = 1;                 // px between cells on the page
 
 struct GlyphCell {
@@ -34,6 +49,7 @@ struct GlyphCell {
 
 struct FontPage {
     int size = 0;        // px, the em
+    double squeeze = 1;  // the glyphs' width to their natural width
     int ring = 0;        // px
     int ascent = 0;      // px of ink above the baseline, over all characters
     int capHeight = 0;   // px, the top of the capitals above the baseline
@@ -59,11 +75,11 @@ static FontStyle faceOf(int c)
     return c == '1' ? FONT_MONO_BOLD : FONT_CONDENSED_BOLD;
 }
 
-static void setHudFont(cairo_t* cr, int size, FontStyle style = FONT_CONDENSED_BOLD)
+static void setHudFont(cairo_t* cr, const FontPage& page, FontStyle style)
 {
     cairo_set_font_face(cr, fontFace(style));
     cairo_matrix_t em;
-    cairo_matrix_init_scale(&em, size * kSqueeze, size);
+    cairo_matrix_init_scale(&em, page.size * page.squeeze, page.size);
     cairo_set_font_matrix(cr, &em);
     // Whole-pixel advances and stems snapped to the pixel grid: the glyphs
     // are drawn 1:1 at whole-pixel pen positions, so they stay sharp.
@@ -76,11 +92,12 @@ static void setHudFont(cairo_t* cr, int size, FontStyle style = FONT_CONDENSED_B
 }
 
 // Measures every character and packs the cells into the smallest square-ish page.
-static FontPage layOutPage(int scale)
+static FontPage layOutPage(int scale, const FaceSize& face)
 {
     FontPage page;
-    page.size = int(std::floor(kPixelSizeAtScale1 * scale / 100.0));
-    page.ring = int(std::lround(kRingAtScale1 * scale / 100.0));
+    page.size = int(std::floor(face.pixelSize * scale / 100.0));
+    page.squeeze = face.squeeze;
+    page.ring = int(std::lround(face.ring * scale / 100.0));
 
     cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(scratch);
@@ -89,7 +106,7 @@ static FontPage layOutPage(int scale)
     for (int c = HUD_FONT_FIRST_CHARACTER; c <= HUD_FONT_LAST_CHARACTER; ++c) {
         const char text[2] = {char(c), 0};
         cairo_text_extents_t ink;
-        setHudFont(cr, page.size, faceOf(c));
+        setHudFont(cr, page, faceOf(c));
         cairo_text_extents(cr, text, &ink);
         GlyphCell cell;
         cell.advance = int(std::lround(ink.x_advance));
@@ -102,7 +119,13 @@ static FontPage layOutPage(int scale)
             ink.x_bearing -= cell.shift;
         }
         if (c == ' ')
-            cell.advance += int(std::lround(kWiderSpaceAtScale1 * scale / 100.0));
+            cell.advance += int(std::lround(face.widerSpace * scale / 100.0));
+        if (c == ':' || c == '-') {
+            const int room = int(std::lround(face.punctuationRoom * scale / 100.0));
+            cell.shift -= room;
+            ink.x_bearing += room;
+            cell.advance += 2 * room;
+        }
         int right = cell.advance;
         if (ink.width > 0) {
             cell.left = std::min(0, int(std::floor(ink.x_bearing)) - page.ring);
@@ -148,7 +171,7 @@ static cairo_surface_t* paintPage(const FontPage& page)
     for (size_t i = 0; i < page.cells.size(); ++i) {
         const GlyphCell& cell = page.cells[i];
         const char text[2] = {char(HUD_FONT_FIRST_CHARACTER + i), 0};
-        setHudFont(cr, page.size, faceOf(HUD_FONT_FIRST_CHARACTER + int(i)));
+        setHudFont(cr, page, faceOf(HUD_FONT_FIRST_CHARACTER + int(i)));
         cairo_move_to(cr, cell.x - cell.left - cell.shift, cell.y + page.ring + page.ascent);
         cairo_show_text(cr, text);
     }
@@ -236,14 +259,14 @@ static void counted(AssetOutput& out, const std::string& path, bool written)
     }
 }
 
-void makeHudFonts(AssetOutput& out)
+static void makeHudFace(AssetOutput& out, HudFontFace face)
 {
     for (int scale : HUD_FONT_SCALES) {
-        const FontPage page = layOutPage(scale);
+        const FontPage page = layOutPage(scale, kFaces[face]);
         char textureName[64], glyphsName[64], outlineName[64];
-        hudFontFileName(textureName, sizeof textureName, scale, HUD_FONT_TEXTURE);
-        hudFontFileName(glyphsName, sizeof glyphsName, scale, HUD_FONT_GLYPHS);
-        hudFontFileName(outlineName, sizeof outlineName, scale, HUD_FONT_OUTLINE);
+        hudFontFileName(textureName, sizeof textureName, scale, HUD_FONT_TEXTURE, face);
+        hudFontFileName(glyphsName, sizeof glyphsName, scale, HUD_FONT_GLYPHS, face);
+        hudFontFileName(outlineName, sizeof outlineName, scale, HUD_FONT_OUTLINE, face);
 
         cairo_surface_t* texture = paintPage(page);
         const std::string texturePath = out.directory + textureName;
@@ -253,4 +276,10 @@ void makeHudFonts(AssetOutput& out)
         counted(out, out.directory + outlineName,
                 writeFontXml(out.directory + outlineName, textureName, page, page.height / 2));
     }
+}
+
+void makeHudFonts(AssetOutput& out)
+{
+    for (int face = 0; face < HUD_FACE_COUNT; ++face)
+        makeHudFace(out, static_cast<HudFontFace>(face));
 }

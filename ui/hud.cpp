@@ -169,6 +169,9 @@ void setupHud()
     formatHud(L"HOU:00 MAD:00 1 21:12");
     scoreText = addText(SCORE_RECT);
     colourText(scoreText, AWAY_GREEN);
+    // Single lines, with the height of their rectangles for a larger face.
+    ballStatusText->setOverrideFont(hudLineFont());
+    scoreText->setOverrideFont(hudLineFont());
     formatHud(L"COLOR COMMENTARY");
     commentaryText = addText(COMMENTARY_RECT, true);
     colourText(commentaryText, YELLOW);

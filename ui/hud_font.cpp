@@ -161,11 +161,35 @@ bool soundFont(irr::gui::IGUIFont* font, irr::core::dimension2d<irr::u32> page)
     return true;
 }
 
-std::string fontPath(int scale, HudFontFile file)
+std::string fontPath(int scale, HudFontFile file, HudFontFace face)
 {
     char name[64];
-    hudFontFileName(name, sizeof name, scale, file);
+    hudFontFileName(name, sizeof name, scale, file, face);
     return std::string("meshes/") + name;
+}
+
+// Not ours: the GUI environment keeps it under its name (addFont). Written by
+// useHudFont; null while the line face is missing.
+irr::gui::IGUIFont* lineFont = 0;
+
+// The outlined font of `face` at `fontScale` (a new one, the caller's to
+// drop), or null when its files are missing or damaged.
+irr::gui::IGUIFont* loadOutlinedFont(int fontScale, HudFontFace face)
+{
+    irr::gui::IGUIEnvironment* gui = device->getGUIEnvironment();
+    const std::string glyphsPath = fontPath(fontScale, HUD_FONT_GLYPHS, face);
+    const std::string outlinePath = fontPath(fontScale, HUD_FONT_OUTLINE, face);
+    irr::gui::IGUIFont* glyphs = 0;
+    irr::gui::IGUIFont* rings = 0;
+    irr::core::dimension2d<irr::u32> page;
+    if (soundFontText(readFontFile(glyphsPath)) && soundFontText(readFontFile(outlinePath)) &&
+        soundFontPage(readFontFile(fontPath(fontScale, HUD_FONT_TEXTURE, face)), page)) {
+        glyphs = gui->getFont(glyphsPath.c_str());
+        rings = gui->getFont(outlinePath.c_str());
+    }
+    if (!soundFont(glyphs, page) || !soundFont(rings, page))
+        return 0;
+    return new OutlinedFont(glyphs, rings);
 }
 
 } // namespace
@@ -185,28 +209,35 @@ bool useHudFont(float scale, irr::s32 linePitch)
 {
     irr::gui::IGUIEnvironment* gui = device->getGUIEnvironment();
     const int fontScale = hudFontScale(scale);
-    const std::string glyphsPath = fontPath(fontScale, HUD_FONT_GLYPHS);
-    const std::string outlinePath = fontPath(fontScale, HUD_FONT_OUTLINE);
-    irr::gui::IGUIFont* glyphs = 0;
-    irr::gui::IGUIFont* rings = 0;
-    irr::core::dimension2d<irr::u32> page;
-    if (soundFontText(readFontFile(glyphsPath)) && soundFontText(readFontFile(outlinePath)) &&
-        soundFontPage(readFontFile(fontPath(fontScale, HUD_FONT_TEXTURE)), page)) {
-        glyphs = gui->getFont(glyphsPath.c_str());
-        rings = gui->getFont(outlinePath.c_str());
-    }
-    if (!soundFont(glyphs, page) || !soundFont(rings, page)) {
-        printf("HUD font %s missing or damaged: the HUD uses the engine's font\n", glyphsPath.c_str());
+    lineFont = 0;
+    irr::gui::IGUIFont* font = loadOutlinedFont(fontScale, HUD_FACE_READOUT);
+    if (!font) {
+        printf("HUD font %s missing or damaged: the HUD uses the engine's font\n",
+               fontPath(fontScale, HUD_FONT_GLYPHS, HUD_FACE_READOUT).c_str());
         gui->getSkin()->setFont(gui->getBuiltInFont());
         outlinedFontInUse = false;
         return false;
     }
-    irr::gui::IGUIFont* font = new OutlinedFont(glyphs, rings);
     font->setKerningHeight(linePitch - static_cast<irr::s32>(font->getDimension(L"A").Height));
     gui->getSkin()->setFont(font);
     font->drop(); // made here; the skin holds it now
     outlinedFontInUse = true;
+
+    const std::string linePath = fontPath(fontScale, HUD_FONT_GLYPHS, HUD_FACE_LINE);
+    irr::gui::IGUIFont* line = loadOutlinedFont(fontScale, HUD_FACE_LINE);
+    if (!line) {
+        printf("HUD font %s missing or damaged: the score and ball lines use the readouts' font\n", linePath.c_str());
+        return true;
+    }
+    // Named apart from the glyphs' own font, which the environment keeps by its path.
+    lineFont = gui->addFont((linePath + "#outlined").c_str(), line);
+    line->drop(); // the environment holds it now, or an equal one kept from before
     return true;
+}
+
+irr::gui::IGUIFont* hudLineFont()
+{
+    return lineFont ? lineFont : device->getGUIEnvironment()->getSkin()->getFont();
 }
 
 void drawHudTexts()

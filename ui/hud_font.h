@@ -14,6 +14,10 @@ int hudFontScale(float scale);
 // on the console. True when the outlined font is in use.
 bool useHudFont(float scale, irr::s32 linePitch);
 
+// The font of the single lines (score, ball) and the help panel: the larger
+// outlined face when its files serve, else the HUD's font.
+irr::gui::IGUIFont* hudLineFont();
+
 // Draws the GUI. With the outlined font, in two passes: the dark rings of
 // every text, then all their glyphs, so no text's band covers another's letters.
 void drawHudTexts();

@@ -4,6 +4,7 @@
 
 #include "core/run_state.h"
 #include "ui/cameras.h"
+#include "ui/help_panel.h"
 #include "ui/sound.h"
 
 // Lives for the whole run; start-up hands its address to the device.
@@ -11,52 +12,56 @@ GameEventReceiver gameEventReceiver;
 bool (*issueCommand)(const MatchCommand& command) = 0;
 bool watchingRecording = false;
 bool (*timeControl)(ViewerAction action) = 0;
+int helpPanelPage = 0;
+bool screenshotWanted = false;
 
 #define MATCH_KEY(key, control, command, help) {key, control, command, 0, VIEWER_NONE, help}
 #define SHIRT_KEY(digit) \
-    {irr::KEY_KEY_##digit, CTRL_EITHER, COMMAND_SELECT_PLAYER, digit, VIEWER_NONE, "Select that shirt number in the selected team"}
+    {irr::KEY_KEY_##digit, CTRL_EITHER, COMMAND_SELECT_PLAYER, digit, VIEWER_NONE, "Select a player by shirt number"}
 #define VIEWER_KEY(key, action, help) {key, CTRL_EITHER, COMMAND_KIND_COUNT, 0, action, help}
 
+// The help lines are the F1 panel's: "the player" is the selected player,
+// "the team" the selected team, as the panel's title says.
 const KeyBinding keyBindings[] = {
     SHIRT_KEY(0), SHIRT_KEY(1), SHIRT_KEY(2), SHIRT_KEY(3), SHIRT_KEY(4),
     SHIRT_KEY(5), SHIRT_KEY(6), SHIRT_KEY(7), SHIRT_KEY(8), SHIRT_KEY(9),
     {irr::KEY_KEY_H, CTRL_EITHER, COMMAND_SELECT_TEAM, 'H', VIEWER_NONE, "Select the home team (HOU)"},
     {irr::KEY_KEY_A, CTRL_EITHER, COMMAND_SELECT_TEAM, 'A', VIEWER_NONE, "Select the away team (MAD)"},
-    MATCH_KEY(irr::KEY_TAB, CTRL_EITHER, COMMAND_SWITCH_TEAM, "Switch the selected team"),
-    MATCH_KEY(irr::KEY_KEY_O, CTRL_UP, COMMAND_LEAVE_SEAT, "Send the selected player out to the track"),
-    MATCH_KEY(irr::KEY_KEY_O, CTRL_HELD, COMMAND_LEAVE_SEAT, "Send the whole team out to the track"),
-    MATCH_KEY(irr::KEY_KEY_L, CTRL_EITHER, COMMAND_TEAM_LAPS, "The whole team laps at half effort"),
-    MATCH_KEY(irr::KEY_KEY_F, CTRL_UP, COMMAND_EVEN_SPACING, "The selected player spaces out on its lane"),
-    MATCH_KEY(irr::KEY_KEY_F, CTRL_HELD, COMMAND_EVEN_SPACING, "The whole team spaces out evenly"),
-    MATCH_KEY(irr::KEY_KEY_R, CTRL_UP, COMMAND_LEAVE_TRACK, "Recall the selected player to its seat"),
+    MATCH_KEY(irr::KEY_TAB, CTRL_EITHER, COMMAND_SWITCH_TEAM, "Switch between the two teams"),
+    MATCH_KEY(irr::KEY_KEY_O, CTRL_UP, COMMAND_LEAVE_SEAT, "Send the player out to the track"),
+    MATCH_KEY(irr::KEY_KEY_O, CTRL_HELD, COMMAND_LEAVE_SEAT, "Send the whole team out"),
+    MATCH_KEY(irr::KEY_KEY_L, CTRL_EITHER, COMMAND_TEAM_LAPS, "The team laps at half effort"),
+    MATCH_KEY(irr::KEY_KEY_F, CTRL_UP, COMMAND_EVEN_SPACING, "The player spaces out on its lane"),
+    MATCH_KEY(irr::KEY_KEY_F, CTRL_HELD, COMMAND_EVEN_SPACING, "The whole team spaces out"),
+    MATCH_KEY(irr::KEY_KEY_R, CTRL_UP, COMMAND_LEAVE_TRACK, "Recall the player to its seat"),
     MATCH_KEY(irr::KEY_KEY_R, CTRL_HELD, COMMAND_LEAVE_TRACK, "Recall the whole team"),
-    MATCH_KEY(irr::KEY_KEY_S, CTRL_UP, COMMAND_STOP, "Stop the selected player where it is"),
+    MATCH_KEY(irr::KEY_KEY_S, CTRL_UP, COMMAND_STOP, "Stop the player where it is"),
     MATCH_KEY(irr::KEY_KEY_S, CTRL_HELD, COMMAND_STOP, "Stop every player of both teams"),
-    MATCH_KEY(irr::KEY_LEFT, CTRL_EITHER, COMMAND_STEER_IN,
-              "Player chase: take the player over, then push it inwards"),
-    MATCH_KEY(irr::KEY_RIGHT, CTRL_EITHER, COMMAND_STEER_OUT,
-              "Player chase: take the player over, then push it outwards"),
+    MATCH_KEY(irr::KEY_LEFT, CTRL_EITHER, COMMAND_STEER_IN, "Player chase: steer the player in"),
+    MATCH_KEY(irr::KEY_RIGHT, CTRL_EITHER, COMMAND_STEER_OUT, "Player chase: steer the player out"),
     MATCH_KEY(irr::KEY_SPACE, CTRL_EITHER, COMMAND_AUTO_PLAY, "Automatic play on / off"),
     MATCH_KEY(irr::KEY_KEY_B, CTRL_EITHER, COMMAND_FIRE_BALL, "Fire the ball"),
-    MATCH_KEY(irr::KEY_KEY_I, CTRL_EITHER, COMMAND_RESET_BALL, "Reset the ball: dead, back at its start"),
+    MATCH_KEY(irr::KEY_KEY_I, CTRL_EITHER, COMMAND_RESET_BALL, "Reset the ball, dead"),
     MATCH_KEY(irr::KEY_KEY_V, CTRL_EITHER, COMMAND_CAMERA_MODE, "Next camera mode"),
-    MATCH_KEY(irr::KEY_KEY_U, CTRL_EITHER, COMMAND_ROSTER_READOUTS, "Show / hide every player's readout"),
-    MATCH_KEY(irr::KEY_KEY_C, CTRL_EITHER, COMMAND_CLOCK_DISPLAY, "Freeze / unfreeze the clock on the scoreboards"),
+    MATCH_KEY(irr::KEY_KEY_U, CTRL_EITHER, COMMAND_ROSTER_READOUTS, "Every player's readout on / off"),
+    MATCH_KEY(irr::KEY_KEY_C, CTRL_EITHER, COMMAND_CLOCK_DISPLAY, "Freeze / run the scoreboard clocks"),
     MATCH_KEY(irr::KEY_KEY_P, CTRL_EITHER, COMMAND_PAUSE, "Pause / resume the match"),
     MATCH_KEY(irr::KEY_KEY_Z, CTRL_EITHER, COMMAND_NEW_GAME, "Start a new game"),
     VIEWER_KEY(irr::KEY_KEY_M, VIEWER_MUTE, "Sound off / on"),
-    VIEWER_KEY(irr::KEY_UP, VIEWER_UP, "Move the free camera forward"),
-    VIEWER_KEY(irr::KEY_DOWN, VIEWER_DOWN, "Move the free camera back"),
-    VIEWER_KEY(irr::KEY_OEM_6, VIEWER_FASTER, "Twice the match's speed, up to 32 times"),
-    VIEWER_KEY(irr::KEY_OEM_4, VIEWER_SLOWER, "Half the match's speed, down to a quarter"),
-    VIEWER_KEY(irr::KEY_BACK, VIEWER_NORMAL_SPEED, "The match at normal speed again"),
-    VIEWER_KEY(irr::KEY_PERIOD, VIEWER_STEP, "While paused: one tick on"),
-    VIEWER_KEY(irr::KEY_COMMA, VIEWER_STEP_BACK, "In a replay: one tick back"),
-    VIEWER_KEY(irr::KEY_NEXT, VIEWER_SEEK_FORWARD, "In a recording: 30 seconds of the game clock on"),
-    VIEWER_KEY(irr::KEY_PRIOR, VIEWER_SEEK_BACK, "In a recording: 30 seconds of the game clock back"),
-    VIEWER_KEY(irr::KEY_HOME, VIEWER_SEEK_START, "In a recording: back to its start"),
-    VIEWER_KEY(irr::KEY_END, VIEWER_SEEK_END, "In a recording: on to its end"),
-    VIEWER_KEY(irr::KEY_KEY_G, VIEWER_INSTANT_REPLAY, "The last 15 seconds again; again G: back to the match"),
+    VIEWER_KEY(irr::KEY_UP, VIEWER_UP, "Free camera forward (mouse: turn)"),
+    VIEWER_KEY(irr::KEY_DOWN, VIEWER_DOWN, "Free camera back"),
+    VIEWER_KEY(irr::KEY_F1, VIEWER_HELP, "This help: page 1, page 2, off"),
+    VIEWER_KEY(irr::KEY_F12, VIEWER_SCREENSHOT, "Save a screenshot"),
+    VIEWER_KEY(irr::KEY_OEM_6, VIEWER_FASTER, "Match twice as fast, up to x32"),
+    VIEWER_KEY(irr::KEY_OEM_4, VIEWER_SLOWER, "Match half as fast, down to x1/4"),
+    VIEWER_KEY(irr::KEY_BACK, VIEWER_NORMAL_SPEED, "Match at normal speed"),
+    VIEWER_KEY(irr::KEY_PERIOD, VIEWER_STEP, "Paused: one tick on"),
+    VIEWER_KEY(irr::KEY_COMMA, VIEWER_STEP_BACK, "Replay: one tick back"),
+    VIEWER_KEY(irr::KEY_NEXT, VIEWER_SEEK_FORWARD, "Replay: 30 clock seconds on"),
+    VIEWER_KEY(irr::KEY_PRIOR, VIEWER_SEEK_BACK, "Replay: 30 clock seconds back"),
+    VIEWER_KEY(irr::KEY_HOME, VIEWER_SEEK_START, "Replay: to its start"),
+    VIEWER_KEY(irr::KEY_END, VIEWER_SEEK_END, "Replay: to its end"),
+    VIEWER_KEY(irr::KEY_KEY_G, VIEWER_INSTANT_REPLAY, "Last 15 s again / back to play"),
     VIEWER_KEY(irr::KEY_KEY_Q, VIEWER_QUIT, "Quit"),
 };
 const int keyBindingCount = sizeof keyBindings / sizeof keyBindings[0];
@@ -121,6 +126,12 @@ static bool act(ViewerAction action)
     case VIEWER_DOWN:
         say("down");
         return false;
+    case VIEWER_HELP:
+        helpPanelPage = (helpPanelPage + 1) % (HELP_PAGE_COUNT + 1);
+        return true;
+    case VIEWER_SCREENSHOT:
+        screenshotWanted = true;
+        return true;
     default:
         return timeControl && timeControl(action);
     }

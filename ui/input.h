@@ -38,6 +38,8 @@ enum ViewerAction : unsigned char {
     VIEWER_SEEK_END,       // End: its last
     VIEWER_INSTANT_REPLAY, // G: the live match's last seconds again, or back to the live match
     VIEWER_PAUSE,          // P while watching: the viewer's own pause
+    VIEWER_HELP,  // F1: the panel of keys, its two pages, then hidden
+    VIEWER_SCREENSHOT, // F12: the window saved as a picture
 };
 
 // Whether a key's row is for the key alone, with Ctrl, or either way.
@@ -66,6 +68,12 @@ bool commandOfKey(irr::EKEY_CODE key, bool control, MatchCommand& command);
 // executes a command and records it, which says whether the match took it.
 // While null, the keys command nothing.
 extern bool (*issueCommand)(const MatchCommand& command);
+// The page of the panel of keys on show, 0 for none: F1 steps from none to
+// the first page, the second and none again; never reset.
+extern int helpPanelPage;
+// F12 was released: set by the key, taken (and cleared) by the frame loop,
+// which saves the window once the HUD is drawn.
+extern bool screenshotWanted;
 // A recording or an instant replay is being watched: the user's keys command
 // nothing (the recording's own commands play the match), V changes only the
 // viewer's camera and P pauses the viewing.

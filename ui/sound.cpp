@@ -2,15 +2,14 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
-#include "core/commentary.h"
 #include "core/engine.h"
 #include "core/message.h"
 #include "core/run_state.h"
 #include "match/ball.h"
 #include "players/player.h"
+#include "ui/notice.h"
 #include "ui/sound_device.h"
 
 static_assert(sizeof(soundFiles) / sizeof(soundFiles[0]) == SOUND_COUNT, "one file per sound");
@@ -20,14 +19,7 @@ static SoundOutput* output = 0;
 static bool muted = false;
 static bool deviceTried = false; // opening is tried once; its failure is said once
 static bool deviceOpen = false;  // `output` is the device, ours to close
-
-// The M key's word stays on the commentary line this long; then the match's
-// own line comes back: the one it replaced, or the last the match wrote while
-// it was up.
-static constexpr irr::s32 MUTE_NOTICE_MS = 2000;
-static char replacedCommentary[COMMENTARY_SIZE];
-static char muteNotice[COMMENTARY_SIZE];
-static irr::s32 muteNoticeUntil = -1; // clock reading; -1 while no notice is up
+static bool libraryLog = false;  // the sound library's own lines shown (--verbose); set by startSound
 
 // Rolling: the ball's speed along the boards in cm/ms; a freshly fired ball
 // runs at 3 to 6, a ball rolling down the bank at about 2.
@@ -116,22 +108,6 @@ static void followCamera(SoundOutput& out)
     out.listen(position, forward.normalize(), camera->getUpVector());
 }
 
-// Runs before the HUD draws, so a line the match wrote over the notice in
-// this frame's ticks is held back until the notice's time is up.
-static void holdMuteNotice(irr::s32 now)
-{
-    if (muteNoticeUntil < 0)
-        return;
-    if (strcmp(getCommentary(), muteNotice) != 0) {
-        snprintf(replacedCommentary, sizeof replacedCommentary, "%s", getCommentary());
-        setCommentary(muteNotice);
-    }
-    if (now >= muteNoticeUntil) {
-        muteNoticeUntil = -1;
-        setCommentary(replacedCommentary);
-    }
-}
-
 // Lets the final whistle sound before the program ends: the match is over,
 // nothing of it changes, and the wait is bounded by the whistle's length.
 static void finishBeforeHalting(const char*)
@@ -153,7 +129,7 @@ static void openDevice()
     if (deviceTried)
         return;
     deviceTried = true;
-    output = openSoundDevice();
+    output = openSoundDevice(libraryLog);
     deviceOpen = output != 0;
     if (output) {
         output->mute(muted);
@@ -161,9 +137,10 @@ static void openDevice()
     }
 }
 
-void startSound(bool startMuted)
+void startSound(bool startMuted, bool showLibraryLog)
 {
     muted = startMuted;
+    libraryLog = showLibraryLog;
     if (!muted)
         openDevice();
 }
@@ -177,7 +154,6 @@ void updateSoundAt(irr::s32 now)
 {
     const float elapsed = lastUpdate < 0 ? 0.0f : static_cast<float>(now - lastUpdate); // ms
     lastUpdate = now;
-    holdMuteNotice(now);
     if (!output) {
         // Nobody listens: the events are let go, so they do not pile up.
         clearMatchEvents();
@@ -208,12 +184,7 @@ void toggleSound()
         openDevice();
     if (output)
         output->mute(muted);
-    if (muteNoticeUntil < 0)
-        snprintf(replacedCommentary, sizeof replacedCommentary, "%s", getCommentary());
-    snprintf(muteNotice, sizeof muteNotice, "%s",
-             muted ? "Sound off" : output ? "Sound on" : "Sound on: no audio device");
-    setCommentary(muteNotice);
-    muteNoticeUntil = readClock() + MUTE_NOTICE_MS;
+    showNotice(muted ? "Sound off" : output ? "Sound on" : "Sound on: no audio device", readClock());
 }
 
 bool soundMuted()
@@ -238,7 +209,7 @@ void useSoundOutput(SoundOutput* out)
     deviceTried = true; // a test never opens the device, not even by the M key
     haltHooks[HALT_HOOK_SOUND] = out ? finishBeforeHalting : 0;
     muted = false;
-    muteNoticeUntil = -1;
+    clearNotice();
     crowdGain = CROWD_IDLE;
     lastUpdate = -1;
 }

@@ -20,7 +20,8 @@ float crowdLevel();
 // Start-up: opens the audio device unless the game starts muted (--no-sound),
 // in which case the device is opened only when M first unmutes. No device is
 // not a fault: the console says so once and the game plays on silently.
-void startSound(bool muted);
+// The sound library's own lines reach the console only with `libraryLog`.
+void startSound(bool muted, bool libraryLog = false);
 // Once per drawn frame, after the ticks and the camera: the match's events,
 // the loops, the listener.
 void updateSound();
@@ -31,7 +32,7 @@ void updateSoundAt(irr::s32 now);
 // way are let go, and the crowd takes up the new moment's level at once.
 void soundJumped();
 // The M key: mutes or unmutes, and says so on the commentary line for two
-// seconds, before the match's own line comes back.
+// seconds (a notice), before the match's own line comes back.
 void toggleSound();
 bool soundMuted();
 // Closes the device at a normal end (OpenAL's file output is finished then).

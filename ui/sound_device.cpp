@@ -4,7 +4,11 @@
 #include <AL/alc.h>
 #include <sndfile.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -281,9 +285,44 @@ void OpenAlOutput::close()
     device = 0;
 }
 
-SoundOutput* openSoundDevice()
+// Points standard error at nothing; returns the descriptor to put back, or -1.
+static int silenceStandardError()
 {
-    if (!openAl.open()) {
+    fflush(stderr);
+    int kept = dup(STDERR_FILENO);
+    const int nothing = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (kept < 0 || nothing < 0 || dup2(nothing, STDERR_FILENO) < 0) {
+        if (kept >= 0)
+            close(kept);
+        kept = -1;
+    }
+    if (nothing >= 0)
+        close(nothing);
+    return kept;
+}
+
+static void restoreStandardError(int kept)
+{
+    if (kept < 0)
+        return;
+    fflush(stderr);
+    dup2(kept, STDERR_FILENO);
+    close(kept);
+}
+
+SoundOutput* openSoundDevice(bool libraryLog)
+{
+    // OpenAL Soft, and the ALSA library under it, say on standard error why
+    // each output they try fails; with no device the game's one line below
+    // says all a player needs. A level the user set is the user's wish to
+    // hear them.
+    const bool quiet = !libraryLog && !getenv("ALSOFT_LOGLEVEL");
+    if (quiet)
+        setenv("ALSOFT_LOGLEVEL", "0", 0); // read when the library first opens a device
+    const int kept = quiet ? silenceStandardError() : -1;
+    const bool opened = openAl.open();
+    restoreStandardError(kept);
+    if (!opened) {
         printf("No audio device: the game plays without sound\n");
         fflush(stdout);
         return 0;

@@ -10,6 +10,9 @@ XVFB_PID=""
 GAME_PID=""
 GAME_OUT="$E2E_WORK/game.out"
 export LIBGL_ALWAYS_SOFTWARE=1
+# The game remembers its settings and saves screenshots in the user's
+# folders: each test keeps its own, so no run starts with another's window.
+export XDG_CONFIG_HOME="$E2E_WORK/config" XDG_PICTURES_DIR="$E2E_WORK/pictures"
 
 fail() { echo "FAIL: $*" >&2; [ -f "$GAME_OUT" ] && { echo "--- game output:" >&2; tail -c 3000 "$GAME_OUT" >&2; echo >&2; }; exit 1; }
 

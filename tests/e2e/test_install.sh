@@ -1,14 +1,38 @@
 #!/usr/bin/env bash
-# The game installs into a prefix with its meshes, launcher, desktop entry and
-# icon, starts from the launcher, and packs into a .deb from the same rules.
+# The game installs into a prefix with its meshes, launcher, desktop entry,
+# icon, metainfo and manual pages, starts from the launcher, and packs into a
+# .deb from the same rules; the installed headless runner finds its meshes.
 source "$(dirname "$0")/lib.sh" "$1"
 
 prefix="$E2E_WORK/prefix"
 cmake --install "$BUILD_DIR" --prefix "$prefix" >/dev/null
 for f in bin/skorvane libexec/skorvane/skorvane share/skorvane/meshes/timebox.obj share/skorvane/sounds/crowd.wav \
-         share/applications/skorvane.desktop share/icons/hicolor/scalable/apps/skorvane.svg; do
+         share/applications/skorvane.desktop share/icons/hicolor/scalable/apps/skorvane.svg \
+         bin/skorvane-sim share/man/man6/skorvane.6 share/man/man6/skorvane-sim.6; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
+
+# The software centres' entry is valid, beside the desktop entry it launches.
+metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml)
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli does not take $metainfo"
+grep -q '<launchable type="desktop-id">skorvane.desktop</launchable>' "$metainfo" || fail "the metainfo launches no desktop entry"
+
+# Each manual names exactly the options its program's --help lists, and
+# reads without a word from the formatter.
+for program in libexec/skorvane/skorvane bin/skorvane-sim; do
+    page="$prefix/share/man/man6/$(basename "$program").6"
+    # The option lines of --help each begin with the option.
+    helped=$("$prefix/$program" --help | grep -oE '^ +--[a-z-]+' | tr -d ' ' | sort -u)
+    manual=$(sed 's/\\-/-/g' "$page" | grep -oE -- '--[a-z-]+' | sort -u)
+    [ "$(wc -l <<<"$helped")" -ge 6 ] || fail "$program --help lists too few options: $helped"
+    [ "$helped" = "$manual" ] || fail "$program: --help and the manual disagree: $(diff <(echo "$helped") <(echo "$manual") | tr '\n' ' ')"
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual of $program: $warnings"
+done
+
+# The installed runner plays a match from any folder.
+(cd "$E2E_WORK" && "$prefix/bin/skorvane-sim" --seed 2 >"$E2E_WORK/sim.out" 2>&1) || fail "the installed skorvane-sim failed: $(cat "$E2E_WORK/sim.out")"
+grep -q "ended: Game Over!" "$E2E_WORK/sim.out" || fail "the installed skorvane-sim played no match"
 
 # Start the installed game through its launcher, with a home of its own.
 start_xvfb
@@ -60,7 +84,8 @@ launch stale >/dev/null || fail "the launcher did not start over a link to nothi
 (cd "$BUILD_DIR" && cpack -G DEB -B "$E2E_WORK/package" >/dev/null) || fail "cpack failed"
 deb=$(ls "$E2E_WORK"/package/skorvane_*.deb)
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/skorvane ./usr/libexec/skorvane/skorvane ./usr/share/skorvane/meshes/timebox.obj ./usr/share/skorvane/sounds/crowd.wav; do
+for f in ./usr/bin/skorvane ./usr/libexec/skorvane/skorvane ./usr/share/skorvane/meshes/timebox.obj ./usr/share/skorvane/sounds/crowd.wav \
+         ./usr/bin/skorvane-sim ./usr/share/man/man6/skorvane.6 ./usr/share/metainfo/; do
     grep -qF "$f" <<<"$contents" || fail "package lacks $f"
 done
 echo "PASS"

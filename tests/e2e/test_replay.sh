@@ -81,7 +81,8 @@ for bad in cut random missing; do
     status=0
     "$sim" --replay "$E2E_WORK/$bad.rec" >"$E2E_WORK/sim.out" 2>&1 || status=$?
     [ "$status" = 2 ] || fail "skorvane-sim gave status $status for the $bad file"
-    grep -Eq "skorvane-sim: (cannot read the recording|.* is no sound recording)" "$E2E_WORK/sim.out" ||
+    grep -Eq "skorvane-sim: (cannot read the recording|.* is not a Skorvane recording$|.* is damaged: line [0-9]+: )" \
+        "$E2E_WORK/sim.out" ||
         fail "no clear message for the $bad file: $(cat "$E2E_WORK/sim.out")"
     status=0
     (cd "$BUILD_DIR" && "$BUILD_DIR/skorvane" --replay "$E2E_WORK/$bad.rec") >"$E2E_WORK/game.err" 2>&1 || status=$?
