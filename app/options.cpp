@@ -13,7 +13,8 @@ void printGameOptions()
            "  --replay FILE       play back the match recorded in FILE (Q, V, the mouse\n"
            "                      and the arrows still work)\n"
            "  --no-sound          start muted without opening an audio device (M unmutes)\n"
-           "  --goal-replays      under automatic play, show the last 10 seconds again after every goal\n"
+           "  --goal-replays      under automatic play, show the last 10 seconds again\n"
+           "                      after every goal\n"
            "  --window WxH        open a window of W x H pixels (at least 640x480), such as 1280x960\n"
            "  --fullscreen        fill the screen at the desktop's resolution\n"
            "  --vsync             let the driver wait for the screen's refresh\n"
@@ -21,9 +22,9 @@ void printGameOptions()
            "  --defaults          start with the defaults: the remembered settings are\n"
            "                      neither read nor written\n"
            "  --verbose           show the engine's and the sound library's own messages\n"
-           "The window size, full screen and sound are remembered from one game to the next\n"
-           "in $XDG_CONFIG_HOME/skorvane/settings.ini (~/.config/skorvane/ by default);\n"
-           "the options given win over them.\n",
+           "The window size, full screen, sound and goal replays are remembered from one game\n"
+           "to the next in $XDG_CONFIG_HOME/skorvane/settings.ini (~/.config/skorvane/ by\n"
+           "default); the options given win over them.\n",
            LOWEST_MAX_FPS, HIGHEST_MAX_FPS);
 }
 
