@@ -15,6 +15,7 @@
 #include "core/playback.h"
 #include "app/screenshot.h"
 #include "ui/cameras.h"
+#include "ui/director.h"
 #include "ui/help_panel.h"
 #include "ui/hud.h"
 #include "ui/notice.h"
@@ -89,6 +90,7 @@ int takeOwedTicks()
 void simulateAndDraw()
 {
     playFrameTicks();
+    direct(matchTickNumber);
     // The normal end of a match: the recording's end line, the verdict of a
     // replay and the last whistle come first, through the halt's hooks.
     if (matchOver())

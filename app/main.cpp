@@ -11,6 +11,7 @@
 #include "app/tick_driver.h"
 #include "core/engine.h"
 #include "core/message.h"
+#include "ui/director.h"
 #include "ui/sound.h"
 
 // At a normal end (Q, the window closed, the final whistle) the choices of
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
     startRecording(seed);
     haltHooks[HALT_HOOK_RECORDS] = endRunByHalt;
     goalReplays = gameOptions.goalReplays;
+    if (gameOptions.director)
+        toggleDirector();
     startPlayback();
     // Last before the loop, so the first pass measures a frame and not the
     // sound's start or the recording's opening.

@@ -14,6 +14,9 @@ void printGameOptions()
            "                      and the arrows still work)\n"
            "  --no-sound          start muted without opening an audio device (M unmutes)\n"
            "  --goal-replays      under automatic play, show the last 10 seconds again after every goal\n"
+           "  --director          start with the director choosing the cameras by the play (D)\n"
+           "  --chart FILE.png    draw the match over its game time into FILE.png, at the final\n"
+           "                      whistle or at Q\n"
            "  --window WxH        open a window of W x H pixels (at least 640x480), such as 1280x960\n"
            "  --fullscreen        fill the screen at the desktop's resolution\n"
            "  --vsync             let the driver wait for the screen's refresh\n"
@@ -92,7 +95,7 @@ static const SwitchOption SWITCH_OPTIONS[] = {
     {"--help", &GameOptions::help},         {"--no-sound", &GameOptions::noSound},
     {"--fullscreen", &GameOptions::fullscreen}, {"--defaults", &GameOptions::defaults},
     {"--verbose", &GameOptions::verbose},   {"--vsync", &GameOptions::vsync},
-    {"--goal-replays", &GameOptions::goalReplays},
+    {"--goal-replays", &GameOptions::goalReplays}, {"--director", &GameOptions::director},
 };
 
 static const SwitchOption* switchOption(const char* name)
@@ -122,6 +125,12 @@ int readGameOptions(int argc, const char* const* argv)
                 options.recordPath = path;
             else
                 options.replayPath = path;
+        } else if (strcmp(option, "--chart") == 0) {
+            if (i + 1 == argc || !argv[i + 1][0] || options.chartPath) {
+                fprintf(stderr, "skorvane: --chart needs the name of a PNG file, and is given once\n");
+                return BAD_OPTIONS_STATUS;
+            }
+            options.chartPath = argv[++i];
         } else if (strcmp(option, "--window") == 0) {
             if (i + 1 == argc) {
                 fprintf(stderr, "skorvane: --window needs a size such as 1280x960\n");
