@@ -7,6 +7,7 @@
 #include "ui/cameras.h"
 #include "ui/director.h"
 #include "ui/help_panel.h"
+#include "ui/result_panel.h"
 #include "ui/sound.h"
 
 // Lives for the whole run; start-up hands its address to the device.
@@ -150,8 +151,21 @@ static bool looksForThemselves(const KeyBinding& binding)
            binding.command == COMMAND_STEER_OUT || binding.action == VIEWER_UP || binding.action == VIEWER_DOWN;
 }
 
+// On the result panel every key ends the game, but Z, which starts a new
+// one (in a replay, whose match is the recording's, Z ends it too).
+static bool answerResult(irr::EKEY_CODE key)
+{
+    if (key == irr::KEY_KEY_Z && !watchingRecording && issueCommand &&
+        issueCommand(matchCommand(COMMAND_NEW_GAME)))
+        return true;
+    resultPanelDismissed = true;
+    return true;
+}
+
 bool handleKey(const irr::SEvent* event)
 {
+    if (resultPanelShown)
+        return answerResult(event->KeyInput.Key);
     const KeyBinding* binding = keyBinding(event->KeyInput.Key, event->KeyInput.Control);
     if (!binding)
         return false;
@@ -191,6 +205,12 @@ bool lookingWithMouse(int x, int y)
 
 bool handleMouse(const irr::SEvent* event)
 {
+    const bool click = event->MouseInput.Event == irr::EMIE_LMOUSE_PRESSED_DOWN ||
+                       event->MouseInput.Event == irr::EMIE_RMOUSE_PRESSED_DOWN;
+    if (resultPanelShown && click) {
+        resultPanelDismissed = true;
+        return true;
+    }
     switch (event->MouseInput.Event) {
     case irr::EMIE_LMOUSE_PRESSED_DOWN:
         say("lclik");
