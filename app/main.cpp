@@ -67,6 +67,7 @@ int main(int argc, char** argv)
     startRecording(seed);
     haltHooks[HALT_HOOK_RECORDS] = endRunByHalt;
     goalReplays = gameOptions.goalReplays;
+    directorSaysCuts = gameOptions.verbose;
     if (gameOptions.director)
         toggleDirector();
     startPlayback();

@@ -23,7 +23,8 @@ void printGameOptions()
            "  --max-fps N         draw at most N frames a second (%u to %u), to spare the processor\n"
            "  --defaults          start with the defaults: the remembered settings are\n"
            "                      neither read nor written\n"
-           "  --verbose           show the engine's and the sound library's own messages\n"
+           "  --verbose           show the engine's and the sound library's own messages,\n"
+           "                      and name each cut of the director\n"
            "The window size, full screen and sound are remembered from one game to the next\n"
            "in $XDG_CONFIG_HOME/skorvane/settings.ini (~/.config/skorvane/ by default);\n"
            "the options given win over them.\n",

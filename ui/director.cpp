@@ -1,5 +1,7 @@
 #include "ui/director.h"
 
+#include <cstdio>
+
 #include "match/ball.h"
 #include "match/match_log.h"
 #include "match/match_stats.h"
@@ -8,6 +10,7 @@
 
 bool directorOn = false;
 bool directorSuspended = false;
+bool directorSaysCuts = false;
 
 // Scores of the shots, higher first.
 static constexpr int RUN_FOR_GOAL_SCORE = 100;
@@ -225,11 +228,20 @@ static DirectorShot best(const Candidate* list, int n, bool other)
     return list[at].shot;
 }
 
+static const char* const MODE_NAMES[] = {"overhead", "end view", "ball chase", "player chase"};
+
 static void cut(const DirectorShot& shot, long tick)
 {
     director.shot = shot;
     director.shotStart = tick;
     ++director.cuts;
+    if (!directorSaysCuts || shot.mode < OVERHEAD_VIEW || shot.mode > PLAYER_CHASE)
+        return;
+    if (shot.mode == PLAYER_CHASE)
+        printf("director: %s %c%d\n", MODE_NAMES[shot.mode], shot.team, shot.number);
+    else
+        printf("director: %s\n", MODE_NAMES[shot.mode]);
+    fflush(stdout);
 }
 
 // A player steered by hand is shown in the player chase the user chose, and

@@ -38,6 +38,8 @@ constexpr long LONGEST_SHOT_TICKS = 1000;    // 20 s
 // (V, an arrow, the mouse), until D.
 extern bool directorOn;
 extern bool directorSuspended;
+// Each cut named on the console ("director: ball chase"), with --verbose.
+extern bool directorSaysCuts;
 
 // The director's shot is the one on show.
 bool directing();

@@ -229,7 +229,11 @@ static void updateCentreReadout(const Player& p)
         centreReadout->setText(hudText);
         break;
     default:
-        // The ball chase keeps whatever the end view left (it comes only from there).
+        // The ball chase keeps whatever the end view left (V brings it only
+        // from there); the director may cut to it from the player chase,
+        // whose readout must not stay behind.
+        if (directing())
+            centreReadout->setText(L"");
         break;
     }
 }

@@ -1,11 +1,11 @@
 #include "ui/result_panel.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "core/engine.h"
 #include "match/match_summary.h"
-#include "ui/help_panel.h"
 #include "ui/hud.h"
 #include "ui/hud_font.h"
 
@@ -15,8 +15,18 @@ using irr::video::SColor;
 bool resultPanelShown = false;
 bool resultPanelDismissed = false;
 
+namespace {
+struct PanelLine {
+    irr::core::stringw text;
+    rect<irr::s32> area; // px of the window
+    SColor colour;
+    bool large;   // the title and the score
+    bool centred; // across its area: the teams' figures, under their names
+};
+} // namespace
+
 // Laid out once at the whistle, drawn every frame from here.
-static std::vector<HelpLine> lines;
+static std::vector<PanelLine> lines;
 static rect<irr::s32> panelArea;
 
 // In the 640 x 480 layout, px.
@@ -25,6 +35,7 @@ static constexpr irr::s32 PANEL_HEIGHT = 448;
 static constexpr irr::s32 MARGIN = 8;
 static constexpr irr::s32 TABLE_WIDTH = 250; // the teams' figures, left
 static constexpr irr::s32 SHOT_COLUMN_WIDTH = 170;
+static constexpr irr::s32 FIGURE_WIDTH = 48; // a team's figure, under its name
 static const SColor PANEL_GROUND(215, 0, 0, 0);
 static const SColor TITLE_COLOUR(255, 63, 255, 0);
 static const SColor SCORE_COLOUR(255, 255, 255, 255);
@@ -32,9 +43,44 @@ static const SColor TEXT_COLOUR(255, 255, 255, 255);
 static const SColor GOAL_COLOUR(255, 255, 255, 0);
 static const SColor MISS_COLOUR(255, 160, 160, 160);
 
-static void addLine(const char* text, const rect<irr::s32>& area, SColor colour)
+static void addLine(const char* text, const rect<irr::s32>& area, SColor colour, bool large = false,
+                    bool centred = false)
 {
-    lines.push_back(HelpLine{irr::core::stringw(text), area, colour});
+    lines.push_back(PanelLine{irr::core::stringw(text), area, colour, large, centred});
+}
+
+// A row of the teams' table is "label  home  away" in fixed widths, which a
+// proportional face does not keep: the last two words (the figures, or the
+// teams' names) go to columns of their own, centred.
+static void addTableRow(const char* row, irr::s32 x, irr::s32 y, irr::s32 band, irr::s32 figureWidth,
+                        irr::s32 labelWidth, SColor colour)
+{
+    const char* words[2] = {0, 0};
+    const char* c = row + strlen(row);
+    for (int word = 1; word >= 0; --word) {
+        while (c > row && c[-1] == ' ')
+            --c;
+        const char* wordEnd = c;
+        while (c > row && c[-1] != ' ')
+            --c;
+        if (c == wordEnd)
+            break;
+        words[word] = c;
+    }
+    if (!words[0]) {
+        addLine(row, rect<irr::s32>(x, y, x + labelWidth + 2 * figureWidth, y + band), colour);
+        return;
+    }
+    char label[SUMMARY_LINE_SIZE], home[16], away[16];
+    snprintf(label, sizeof label, "%.*s", static_cast<int>(words[0] - row), row);
+    snprintf(home, sizeof home, "%.*s", static_cast<int>(words[1] - words[0]), words[0]);
+    snprintf(away, sizeof away, "%s", words[1]);
+    for (std::size_t n = strlen(home); n > 0 && home[n - 1] == ' '; --n)
+        home[n - 1] = 0;
+    const irr::s32 homeLeft = x + labelWidth, awayLeft = homeLeft + figureWidth;
+    addLine(label, rect<irr::s32>(x, y, homeLeft, y + band), colour);
+    addLine(home, rect<irr::s32>(homeLeft, y, awayLeft, y + band), colour, false, true);
+    addLine(away, rect<irr::s32>(awayLeft, y, awayLeft + figureWidth, y + band), colour, false, true);
 }
 
 void showResultPanel()
@@ -57,10 +103,10 @@ void showResultPanel()
     irr::s32 y = top + px(MARGIN);
 
     char text[SUMMARY_LINE_SIZE];
-    addLine("FULL TIME", rect<irr::s32>(x0, y, right, y + largeBand), TITLE_COLOUR);
+    addLine("FULL TIME", rect<irr::s32>(x0, y, right, y + largeBand), TITLE_COLOUR, true, true);
     y += largeBand;
     formatFinalScore(text, sizeof text);
-    addLine(text, rect<irr::s32>(x0, y, right, y + largeBand), SCORE_COLOUR);
+    addLine(text, rect<irr::s32>(x0, y, right, y + largeBand), SCORE_COLOUR, true, true);
     y += largeBand + px(2);
     formatPeriodScores(text, sizeof text);
     addLine(text, rect<irr::s32>(x0, y, right, y + band), TEXT_COLOUR);
@@ -70,7 +116,8 @@ void showResultPanel()
     const irr::s32 footerTop = top + height - px(MARGIN) - band;
     for (int row = 0; row < teamTableRows(); ++row, y += band) {
         formatTeamRow(row, text, sizeof text);
-        addLine(text, rect<irr::s32>(x0, y, x0 + px(TABLE_WIDTH), y + band), row == 0 ? TITLE_COLOUR : TEXT_COLOUR);
+        addTableRow(text, x0, y, band, px(FIGURE_WIDTH), px(TABLE_WIDTH) - 2 * px(FIGURE_WIDTH) - px(MARGIN),
+                    row == 0 ? TITLE_COLOUR : TEXT_COLOUR);
     }
     // The goals and misses in columns right of the table, as many as fit.
     const irr::s32 listLeft = x0 + px(TABLE_WIDTH);
@@ -111,9 +158,8 @@ void drawResultPanel()
     driver->draw2DRectangle(PANEL_GROUND, panelArea, 0);
     irr::gui::IGUIFont* large = hudLineFont();
     irr::gui::IGUIFont* small = device->getGUIEnvironment()->getSkin()->getFont();
-    // The title and the score in the large face, the rest in the HUD's.
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        (i < 2 ? large : small)->draw(lines[i].text, lines[i].area, lines[i].colour, i < 2, false, 0);
+    for (const PanelLine& line : lines)
+        (line.large ? large : small)->draw(line.text, line.area, line.colour, line.centred, false, 0);
 }
 
 int resultPanelLineCount()
