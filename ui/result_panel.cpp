@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "core/engine.h"
 #include "match/match_summary.h"
 #include "ui/hud.h"
 #include "ui/hud_font.h"
+#include "ui/input.h"
 
 using irr::core::rect;
 using irr::video::SColor;
@@ -75,10 +77,13 @@ static void addTableRow(const char* row, irr::s32 x, irr::s32 y, irr::s32 band, 
     snprintf(label, sizeof label, "%.*s", static_cast<int>(words[0] - row), row);
     snprintf(home, sizeof home, "%.*s", static_cast<int>(words[1] - words[0]), words[0]);
     snprintf(away, sizeof away, "%s", words[1]);
-    for (std::size_t n = strlen(home); n > 0 && home[n - 1] == ' '; --n)
-        home[n - 1] = 0;
+    // The face draws its dark band under spaces too.
+    for (char* part : {label, home})
+        for (std::size_t n = strlen(part); n > 0 && part[n - 1] == ' '; --n)
+            part[n - 1] = 0;
     const irr::s32 homeLeft = x + labelWidth, awayLeft = homeLeft + figureWidth;
-    addLine(label, rect<irr::s32>(x, y, homeLeft, y + band), colour);
+    if (label[0])
+        addLine(label, rect<irr::s32>(x, y, homeLeft, y + band), colour);
     addLine(home, rect<irr::s32>(homeLeft, y, awayLeft, y + band), colour, false, true);
     addLine(away, rect<irr::s32>(awayLeft, y, awayLeft + figureWidth, y + band), colour, false, true);
 }
@@ -141,8 +146,9 @@ void showResultPanel()
         snprintf(text, sizeof text, "and %d more: see the console", shots - listed);
         addLine(text, rect<irr::s32>(x, at, right, at + band), MISS_COLOUR);
     }
-    addLine("Any key or click: end the game.   Z: a new game.", rect<irr::s32>(x0, footerTop, right, footerTop + band),
-            TITLE_COLOUR);
+    // A replay's match is the recording's: Z there ends it like any key.
+    addLine(watchingRecording ? "Any key or click: end the replay." : "Any key or click: end the game.   Z: a new game.",
+            rect<irr::s32>(x0, footerTop, right, footerTop + band), TITLE_COLOUR);
 }
 
 void hideResultPanel()
