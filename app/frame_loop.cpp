@@ -6,6 +6,7 @@
 #include <ctime>
 #include <cwchar>
 
+#include "app/match_told.h"
 #include "app/playback.h"
 #include "app/tick_driver.h"
 #include "arena/bodies.h"
@@ -15,9 +16,11 @@
 #include "core/playback.h"
 #include "app/screenshot.h"
 #include "ui/cameras.h"
+#include "ui/director.h"
 #include "ui/help_panel.h"
 #include "ui/hud.h"
 #include "ui/notice.h"
+#include "ui/result_panel.h"
 #include "ui/sound.h"
 
 irr::s32 ps_array[FRAME_HISTOGRAM_SIZE];
@@ -89,9 +92,16 @@ int takeOwedTicks()
 void simulateAndDraw()
 {
     playFrameTicks();
+    direct(matchTickNumber);
+    // The final whistle: the result on the console and over the frozen
+    // arena, until the user answers it (a new game takes it away).
+    if (!matchOver())
+        hideResultPanel();
+    else if (!resultPanelShown)
+        tellFinalWhistle();
     // The normal end of a match: the recording's end line, the verdict of a
     // replay and the last whistle come first, through the halt's hooks.
-    if (matchOver())
+    if (resultPanelDismissed)
         reportMessage(MESSAGE_HALT, "Game Over!");
     // Drawn one tick behind real time, so there is always a next state to
     // draw toward; a match that stands still is drawn where it stands.
@@ -109,6 +119,7 @@ void simulateAndDraw()
     // After the 3D scene, so the HUD lies on top, and the help over both.
     updateHud();
     drawHelpPanel();
+    drawResultPanel();
     // The back buffer, everything drawn: after endScene it reads black.
     saveWantedScreenshot();
     driver->endScene();

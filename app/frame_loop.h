@@ -34,7 +34,8 @@ bool countFrame(irr::s32 now);
 // The rest of a counted pass: the ticks due at the match's speed (of the live
 // match, a recording or an instant replay; none while paused), cameras,
 // scene and HUD drawn between the last two ticks, caption. At the final
-// whistle the run ends there with "Game Over!".
+// whistle the result is told and shown; once the user has answered it, the
+// run ends there with "Game Over!".
 void simulateAndDraw();
 
 // How many ticks the owed time calls for, at most MAX_TICKS_PER_PASS times

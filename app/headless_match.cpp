@@ -16,6 +16,7 @@
 #include "app/tick_driver.h"
 #include "core/engine.h"
 #include "core/message.h"
+#include "match/match_summary.h"
 #include "core/random.h"
 #include "match/ball.h"
 #include "match/commands.h"
@@ -229,4 +230,27 @@ int replayHeadless(const char* path)
     const int verdict = playReplay();
     haltHooks[HALT_HOOK_RECORDS] = 0;
     return verdict;
+}
+
+// The same for every step: only the wall time tells two steps apart.
+void printMatchReport(int index, unsigned seed, const HeadlessResult& r)
+{
+    const MatchStats& s = r.stats;
+    printf("match %d (seed %u): HOU %d - %d MAD\n", index, seed, r.homeScore, r.awayScore);
+    printf("  goals %d, misses %d, catches %d, passes %d, balls knocked loose %d, hits by the ball %d\n", s.goals,
+           s.misses, s.catches, s.passes, s.knock_looses, s.hits);
+    printf("  penalties %d, sent off critical %d, deaths %d, balls out of play %d, firings %d, pauses %d\n",
+           s.penalties, s.crits, s.deaths, s.out_of_play, s.firings, r.pauses);
+    printf("  ticks %ld, wall time %.3f s, %s\n", r.ticks, r.wallSeconds,
+           r.gameOver ? "ended: Game Over!" : "FAULT:");
+    if (r.fault[0])
+        printf("  %s\n", r.fault);
+    // The match's own log, as it ended: by period, then every goal and miss.
+    char line[SUMMARY_LINE_SIZE];
+    formatPeriodScores(line, sizeof line);
+    printf("  %s\n", line);
+    for (int i = 0; i < shotCount(); ++i) {
+        formatShot(i, line, sizeof line);
+        printf("  %s\n", line);
+    }
 }

@@ -32,6 +32,11 @@ bool buildHeadlessGame();
 // would record it. Builds the game first if it is not built yet.
 bool playHeadlessMatch(unsigned seed, int step, HeadlessResult& result, const char* recordPath = 0);
 
+// The runner's report of match `index` (from 1), played with `seed`: the
+// score, the statistics, how it ended, the score by period and every goal
+// and miss, from the match's log as the match left it.
+void printMatchReport(int index, unsigned seed, const HeadlessResult& result);
+
 // Plays the recording at `path` on the null driver. Returns 0 when the match
 // ends as recorded, 1 when it diverged (the tick is said on standard output),
 // 2 when the file is damaged or no recording (said on standard error). The game's

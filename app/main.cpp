@@ -1,7 +1,9 @@
 // Skorvane: a violent team sport on a banked indoor track.
+#include <cstdio>
 #include <ctime>
 
 #include "app/frame_loop.h"
+#include "app/match_told.h"
 #include "app/options.h"
 #include "app/playback.h"
 #include "app/recording.h"
@@ -11,6 +13,8 @@
 #include "app/tick_driver.h"
 #include "core/engine.h"
 #include "core/message.h"
+#include "ui/director.h"
+#include "ui/match_chart.h"
 #include "ui/sound.h"
 
 // At a normal end (Q, the window closed, the final whistle) the choices of
@@ -50,6 +54,10 @@ int main(int argc, char** argv)
     if (!gameOptions.defaults)
         readSettings(settingsPath(), gameOptions);
     // A file that cannot be used stops the game before its window opens.
+    if (gameOptions.chartPath && !canWriteChart(gameOptions.chartPath)) {
+        fprintf(stderr, "skorvane: cannot write the chart to '%s'\n", gameOptions.chartPath);
+        return BAD_OPTIONS_STATUS;
+    }
     if (gameOptions.replayPath && !loadReplay(gameOptions.replayPath, "skorvane"))
         return BAD_OPTIONS_STATUS;
     if (gameOptions.recordPath && !openRecording(gameOptions.recordPath))
@@ -59,6 +67,9 @@ int main(int argc, char** argv)
     startRecording(seed);
     haltHooks[HALT_HOOK_RECORDS] = endRunByHalt;
     goalReplays = gameOptions.goalReplays;
+    directorSaysCuts = gameOptions.verbose;
+    if (gameOptions.director)
+        toggleDirector();
     startPlayback();
     // Last before the loop, so the first pass measures a frame and not the
     // sound's start or the recording's opening.
@@ -66,6 +77,10 @@ int main(int argc, char** argv)
     runFrameLoop(gameOptions.maxFps);
     // The live match, not a moment of its past, is what the recording ends on.
     endInstantReplay();
+    // The window closed on the result: the end of a match as defined.
+    if (matchOver())
+        reportMessage(MESSAGE_HALT, "Game Over!");
+    tellMatchSoFar();
     endMatchRecords(0);
     keepSettings();
     printFrameStatistics();

@@ -15,13 +15,17 @@ void printGameOptions()
            "  --no-sound          start muted without opening an audio device (M unmutes)\n"
            "  --goal-replays      under automatic play, show the last 10 seconds again\n"
            "                      after every goal\n"
+           "  --director          start with the director choosing the cameras by the play (D)\n"
+           "  --chart FILE.png    draw the match over its game time into FILE.png, at the final\n"
+           "                      whistle or at Q\n"
            "  --window WxH        open a window of W x H pixels (at least 640x480), such as 1280x960\n"
            "  --fullscreen        fill the screen at the desktop's resolution\n"
            "  --vsync             let the driver wait for the screen's refresh\n"
            "  --max-fps N         draw at most N frames a second (%u to %u), to spare the processor\n"
            "  --defaults          start with the defaults: the remembered settings are\n"
            "                      neither read nor written\n"
-           "  --verbose           show the engine's and the sound library's own messages\n"
+           "  --verbose           show the engine's and the sound library's own messages,\n"
+           "                      and name each cut of the director\n"
            "The window size, full screen, sound and goal replays are remembered from one game\n"
            "to the next in $XDG_CONFIG_HOME/skorvane/settings.ini (~/.config/skorvane/ by\n"
            "default); the options given win over them.\n",
@@ -93,7 +97,7 @@ static const SwitchOption SWITCH_OPTIONS[] = {
     {"--help", &GameOptions::help},         {"--no-sound", &GameOptions::noSound},
     {"--fullscreen", &GameOptions::fullscreen}, {"--defaults", &GameOptions::defaults},
     {"--verbose", &GameOptions::verbose},   {"--vsync", &GameOptions::vsync},
-    {"--goal-replays", &GameOptions::goalReplays},
+    {"--goal-replays", &GameOptions::goalReplays}, {"--director", &GameOptions::director},
 };
 
 static const SwitchOption* switchOption(const char* name)
@@ -123,6 +127,12 @@ int readGameOptions(int argc, const char* const* argv)
                 options.recordPath = path;
             else
                 options.replayPath = path;
+        } else if (strcmp(option, "--chart") == 0) {
+            if (i + 1 == argc || !argv[i + 1][0] || options.chartPath) {
+                fprintf(stderr, "skorvane: --chart needs the name of a PNG file, and is given once\n");
+                return BAD_OPTIONS_STATUS;
+            }
+            options.chartPath = argv[++i];
         } else if (strcmp(option, "--window") == 0) {
             if (i + 1 == argc) {
                 fprintf(stderr, "skorvane: --window needs a size such as 1280x960\n");

@@ -15,6 +15,8 @@ struct GameOptions {
     bool verbose = false;  // --verbose: the engine's and the sound library's own log on the console
     bool vsync = false;    // --vsync: the driver waits for the screen's refresh
     unsigned maxFps = 0;   // frames a second, --max-fps N; 0: as many as can be drawn
+    bool director = false; // --director: the director chooses the cameras from the start
+    const char* chartPath = 0; // --chart FILE: the match's chart is drawn into FILE (PNG) at its end
 };
 
 // Set by readGameOptions before start-up; never changed afterwards.

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/headless_match.h"
+#include "ui/match_chart.h"
 
 static constexpr long MAX_MATCHES = 100000;
 static constexpr long LONGEST_STEP = 99; // ms; the game never counts a longer frame
@@ -20,7 +21,7 @@ static constexpr unsigned SEED_ZERO_PLAYED_AS = 4294967295U;
 
 static void usage()
 {
-    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS] [--record FILE]\n"
+    printf("usage: skorvane-sim [--seed N] [--matches N] [--step MS] [--record FILE] [--chart FILE.png]\n"
            "       skorvane-sim --replay FILE\n"
            "  --help         list these options and exit\n"
            "  --seed N       random seed of the first match, 0 to %lu (default 1); match i uses N + i\n"
@@ -28,6 +29,9 @@ static void usage()
            "  --step MS      the drawn frame time played as, 1 to 99 ms (default 20); the\n"
            "                 match runs in the same 20 ms ticks at every step\n"
            "  --record FILE  record the match (one only) into FILE, as the game's --record\n"
+           "  --chart FILE   draw the match (one only, or the one replayed) over its game\n"
+           "                 time into FILE, a PNG; a FILE that cannot be written is\n"
+           "                 refused (status 2) before the match\n"
            "  --replay FILE  play a recorded match; exit 0 when it ends as recorded, 1 when\n"
            "                 it diverged, 2 when FILE is damaged or no recording\n",
            LAST_SEED, MAX_MATCHES);
@@ -64,21 +68,6 @@ static int refuse(const char* text)
     fprintf(stderr, "skorvane-sim: %s\n", text);
     usage();
     return 2;
-}
-
-// The same for every step: only the wall time tells two steps apart.
-static void printReport(int index, unsigned seed, const HeadlessResult& r)
-{
-    const MatchStats& s = r.stats;
-    printf("match %d (seed %u): HOU %d - %d MAD\n", index, seed, r.homeScore, r.awayScore);
-    printf("  goals %d, misses %d, catches %d, passes %d, balls knocked loose %d, hits by the ball %d\n", s.goals,
-           s.misses, s.catches, s.passes, s.knock_looses, s.hits);
-    printf("  penalties %d, sent off critical %d, deaths %d, balls out of play %d, firings %d, pauses %d\n",
-           s.penalties, s.crits, s.deaths, s.out_of_play, s.firings, r.pauses);
-    printf("  ticks %ld, wall time %.3f s, %s\n", r.ticks, r.wallSeconds,
-           r.gameOver ? "ended: Game Over!" : "FAULT:");
-    if (r.fault[0])
-        printf("  %s\n", r.fault);
 }
 
 // The path as seen from the folder the runner was started in, which
@@ -129,9 +118,10 @@ int main(int argc, char** argv)
     NumberOption& seedOption = options[0];
     NumberOption& matchesOption = options[1];
     NumberOption& stepOption = options[2];
-    PathOption paths[] = {{"--record", 0}, {"--replay", 0}};
+    PathOption paths[] = {{"--record", 0}, {"--replay", 0}, {"--chart", 0}};
     const char*& recordPath = paths[0].value;
     const char*& replayPath = paths[1].value;
+    const char*& chartPath = paths[2].value;
     char message[256];
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--help") == 0) {
@@ -185,22 +175,37 @@ int main(int argc, char** argv)
     }
     if (recordPath && matches != 1)
         return refuse("--record takes one match");
+    if (chartPath && matches != 1)
+        return refuse("--chart takes one match");
 
-    char replayWhole[PATH_MAX], recordWhole[PATH_MAX];
+    char replayWhole[PATH_MAX], recordWhole[PATH_MAX], chartWhole[PATH_MAX];
     replayPath = fromStartFolder(replayPath, replayWhole);
     recordPath = fromStartFolder(recordPath, recordWhole);
+    chartPath = fromStartFolder(chartPath, chartWhole);
+    // Refused before anything is played: no match is lost to a bad path.
+    if (chartPath && !canWriteChart(chartPath)) {
+        fprintf(stderr, "skorvane-sim: cannot write the chart to '%s'\n", chartPath);
+        return 2;
+    }
     findMeshes();
-    if (replayPath)
-        return replayHeadless(replayPath);
+    if (replayPath) {
+        const int verdict = replayHeadless(replayPath);
+        // A replay draws the picture of the match it replayed.
+        if (chartPath && !writeMatchChart(chartPath))
+            return 2;
+        return verdict;
+    }
     int sound = 0;
     double wall = 0.0;
     for (long m = 0; m < matches; ++m) {
         const unsigned matchSeed = static_cast<unsigned>(seed + static_cast<unsigned long>(m));
         HeadlessResult result;
-        const bool ok = playHeadlessMatch(matchSeed == 0 ? SEED_ZERO_PLAYED_AS : matchSeed, stepMs, result,
+        bool ok = playHeadlessMatch(matchSeed == 0 ? SEED_ZERO_PLAYED_AS : matchSeed, stepMs, result,
                                           recordPath);
-        printReport(static_cast<int>(m + 1), matchSeed, result);
+        printMatchReport(static_cast<int>(m + 1), matchSeed, result);
         fflush(stdout);
+        if (chartPath && !writeMatchChart(chartPath))
+            ok = false;
         sound += ok;
         wall += result.wallSeconds;
     }

@@ -7,6 +7,7 @@
 #include "core/message.h"
 #include "core/run_state.h"
 #include "match/match_events.h"
+#include "match/match_log.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/player_dump.h"
@@ -186,7 +187,7 @@ bool ballImpact(Player& p)
         p.target_zt = CATCH_ANGLE_BUDGET;
         p.set_path(PASS_TO_SKATER);
         ++matchStats.catches;
-        notePlayerEvent(EVENT_CATCH, p);
+        logPlayerEvent(EVENT_CATCH, p);
         return true;
     }
     if (distanceSquared > HIT_REACH_SQUARED)
@@ -194,7 +195,7 @@ bool ballImpact(Player& p)
     p.hit_by_ball();
     ball.zt_dt /= HIT_SPEED_DIVISOR;
     ++matchStats.hits;
-    notePlayerEvent(EVENT_BALL_HIT, p);
+    logPlayerEvent(EVENT_BALL_HIT, p);
     return true;
 }
 
@@ -203,6 +204,8 @@ void knockLoose(float xr, float zt)
     setCommentary("Ball knocked loose!");
     ball.xr_dt = xr;
     ball.zt_dt = zt;
+    if (ball.holder)
+        logBallLost(*ball.holder);
     ball.holder = 0;
     ++matchStats.knock_looses;
     catchersGoForBall();

@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "match/ball.h"
 #include "match/match_events.h"
+#include "match/match_log.h"
 #include "match/match_stats.h"
 #include "match/passing.h"
 #include "players/player.h"
@@ -97,7 +98,7 @@ static void tackle(Player& carrier, Player& other)
 
 static void runOver(Player& biker, Player& other)
 {
-    notePlayerEvent(EVENT_RUN_OVER, other);
+    logPlayerEvent(EVENT_RUN_OVER, other);
     tackle(other, biker);
     biker.change_condition(BIKER_RUNS_OVER_DAMAGE);
     other.change_condition(RUN_OVER_DAMAGE);
@@ -113,7 +114,7 @@ static void clash(Player& p)
 void bump(Player& h, Player& a)
 {
     if (h.type == Biker && a.type == Biker) {
-        notePairEvent(EVENT_CLASH, h, a);
+        logPairEvent(EVENT_CLASH, h, a);
         h.change_condition(BIKERS_CLASH_DAMAGE);
         a.change_condition(BIKERS_CLASH_DAMAGE);
     } else if (h.type == Biker) {
@@ -121,7 +122,7 @@ void bump(Player& h, Player& a)
     } else if (a.type == Biker) {
         runOver(a, h);
     } else {
-        notePairEvent(EVENT_CLASH, h, a);
+        logPairEvent(EVENT_CLASH, h, a);
         tackle(h, a);
         tackle(a, h);
         clash(h);
@@ -146,7 +147,8 @@ void penalise(int kind, Player& p)
              penalty.text);
     setCommentary(text);
     ++matchStats.penalties;
-    notePlayerEvent(EVENT_PENALTY, p);
+    logPenalty(p, penalty.seconds);
+    logPlayerEvent(EVENT_PENALTY, p);
     p.leave_track();
 }
 
@@ -161,7 +163,7 @@ void Player::change_condition(int delta)
         // The dead can be hit again; the tally counts each death once.
         if (before >= CRIT_CONDITION) {
             ++matchStats.deaths;
-            notePlayerEvent(EVENT_DEATH, *this);
+            logPlayerEvent(EVENT_DEATH, *this);
         }
         dropIfHolder(*this, 0, 0);
         // The status ball keeps its colour; shown lit, it stands out.
@@ -170,7 +172,7 @@ void Player::change_condition(int delta)
         setPlayerCommentary(team, number, "{crit}");
         if (before >= HIT_CONDITION) {
             ++matchStats.crits;
-            notePlayerEvent(EVENT_CRIT, *this);
+            logPlayerEvent(EVENT_CRIT, *this);
         }
         dropIfHolder(*this, 0, 0);
         status_band = STATUS_CRIT;

@@ -8,8 +8,6 @@
 // Clock and score are set by newGame, the period by newGame and next_period.
 MatchClock matchClock;
 
-static constexpr int LAST_PERIOD = 3;
-
 MatchClock::MatchClock()
     : min_tens(0), min_units(0), sec_tens(0), sec_units(0), shown{NOTHING_SHOWN, NOTHING_SHOWN, NOTHING_SHOWN, NOTHING_SHOWN}, counting(false), visible(false), home_score(0), away_score(0), period(0), shown_period(NOTHING_SHOWN),
       shown_home_score(NOTHING_SHOWN), shown_away_score(NOTHING_SHOWN), game_over(false)

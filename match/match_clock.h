@@ -8,6 +8,9 @@
 // A shown value before anything is shown: the boards keep what they were built with.
 constexpr int NOTHING_SHOWN = 255;
 
+constexpr int LAST_PERIOD = 3;     // periods in a match
+constexpr int PERIOD_MINUTES = 20; // game-clock minutes of a period
+
 struct MatchClock {
     int min_tens;
     int min_units;

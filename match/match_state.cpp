@@ -106,6 +106,7 @@ static void eachPart(State& copy, Move move)
     move(copy.ball, ball);
     move(copy.matchClock, matchClock);
     move(copy.matchStats, matchStats);
+    move(copy.matchLog, matchLog);
     move(copy.clockTickCounter, clockTickCounter);
     move(copy.autoFireCounter, autoFireCounter);
     move(copy.autoPlay, autoPlay);

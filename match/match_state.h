@@ -12,6 +12,7 @@
 #include "core/random.h"
 #include "match/ball.h"
 #include "match/match_clock.h"
+#include "match/match_log.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 
@@ -22,6 +23,7 @@ struct MatchState {
     Ball ball; // its holder points into the live rosters: a copy means something only when put back
     MatchClock matchClock;
     MatchStats matchStats;
+    MatchLog matchLog; // not in the digest: it tells the match, it does not play it
     int clockTickCounter;
     int autoFireCounter;
     bool autoPlay;

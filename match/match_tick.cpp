@@ -6,6 +6,7 @@
 #include "match/contact.h"
 #include "match/match_clock.h"
 #include "match/match_events.h"
+#include "match/match_log.h"
 #include "match/match_stats.h"
 #include "match/selection.h"
 #include "players/player.h"
@@ -18,7 +19,6 @@ MatchStats matchStats;    // counted by the match's events, cleared by newGame
 
 static constexpr int AUTO_FIRE_TICKS = 100; // a dead ball is fired on the tick after this many
 static constexpr float LAUNCH_SPEED = -0.0010709974f; // rad/ms; a launch draws between twice this and this
-static constexpr int PERIOD_MINUTES = 20;
 static constexpr int NEW_GAME_MINUTES = 60; // shown until the first firing
 
 // One game second lasts as many ticks as a tick lasts milliseconds: the same
@@ -75,6 +75,9 @@ void matchTick()
         if (matchClock.game_over)
             return;
         countDownPenalties();
+        // A second that ended its period belongs to no period's clock.
+        if (matchClock.counting)
+            logGameSecond();
     }
     update_players();
     // Contact is judged where the players have just moved to, and before the
@@ -83,6 +86,7 @@ void matchTick()
     updateBall();
     autoFire();
     refereesWatchBall();
+    logTick(ball.holder);
 }
 
 void fireBall()
@@ -113,6 +117,7 @@ void newGame()
     selectedPlayer = 0;
     cameraMode = 0;
     matchStats = MatchStats();
+    clearMatchLog();
 
     resetBall();
     for (int number = 0; number < TEAM_SIZE; ++number) {

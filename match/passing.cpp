@@ -5,6 +5,7 @@
 #include "core/commentary.h"
 #include "match/ball.h"
 #include "match/match_events.h"
+#include "match/match_log.h"
 #include "match/match_stats.h"
 #include "match/scoring.h"
 #include "players/player.h"
@@ -32,7 +33,7 @@ bool tryPass(Player& p, Player& q)
     passer->start_lapping(PASSER_EFFORT);
     setCommentary(p.team == 'H' ? "Home passes the ball!\n" : "Away passes the ball!");
     ++matchStats.passes;
-    notePlayerEvent(EVENT_PASS, *receiver);
+    logPlayerEvent(EVENT_PASS, *receiver);
     return true;
 }
 

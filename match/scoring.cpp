@@ -4,6 +4,7 @@
 #include "match/ball.h"
 #include "match/match_clock.h"
 #include "match/match_events.h"
+#include "match/match_log.h"
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
@@ -37,7 +38,7 @@ void scoreGoal(const Player& scorer)
         matchClock.away_score += 1;
     matchClock.show_score();
     ++matchStats.goals;
-    notePlayerEvent(EVENT_GOAL, scorer);
+    logPlayerEvent(EVENT_GOAL, scorer);
     resetBall();
 }
 
@@ -45,6 +46,6 @@ void missShot(const Player& scorer)
 {
     setPlayerCommentary(scorer.team, scorer.number, "misses the shot!");
     ++matchStats.misses;
-    notePlayerEvent(EVENT_MISS, scorer);
+    logPlayerEvent(EVENT_MISS, scorer);
     resetBall();
 }

@@ -12,6 +12,7 @@
 #include "match_support.h"
 #include "ui/input.h"
 #include "ui/notice.h"
+#include "ui/result_panel.h"
 #include "ui/sound.h"
 
 namespace {
@@ -219,7 +220,14 @@ TEST_F(SoundTest, TheFinalWhistleSoundsBeforeTheProgramEnds)
     // The last second of the last period falls in the next tick the frame runs.
     clockTickCounter = ticksPerGameSecond(TICK_MS) - 1;
     tickTimeOwed = TICK_MS;
-    EXPECT_HALTS(simulateAndDraw(), "Game Over!\nsound period_whistle.wav\nsound game_over.wav\nhalting");
+    // The whistle sounds over the result; the program ends when the user answers it.
+    EXPECT_HALTS(
+        {
+            simulateAndDraw();
+            resultPanelDismissed = true;
+            simulateAndDraw();
+        },
+        "Final score: HOU 0 - 0 MAD(.|\n)*sound period_whistle.wav\nsound game_over.wav(.|\n)*Game Over!\nhalting");
 }
 
 // A frame may run many ticks: whatever the match did in them is heard, each

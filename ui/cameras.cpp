@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "match/ball.h"
 #include "players/player.h"
+#include "ui/director.h"
 
 using irr::core::vector3df;
 
@@ -83,9 +84,9 @@ static void chaseBall()
 
 static void chasePlayer()
 {
-    if (selectedPlayer < 0 || selectedPlayer >= TEAM_SIZE)
+    if (!directing() && (selectedPlayer < 0 || selectedPlayer >= TEAM_SIZE))
         return;
-    const Player& player = playerOf(selectedTeam, selectedPlayer);
+    const Player& player = chasedPlayer();
     // A player not yet in the scene has nothing to show: the view stays.
     if (!player.node)
         return;
@@ -149,5 +150,14 @@ void cycleViewerCameraMode()
 
 int shownCameraMode()
 {
+    if (directing())
+        return directorShot().mode;
     return viewerCameraMode >= 0 ? viewerCameraMode : cameraMode;
+}
+
+const Player& chasedPlayer()
+{
+    if (directing() && directorShot().mode == PLAYER_CHASE)
+        return playerOf(directorShot().team, directorShot().number);
+    return *selectedPlayerRecord();
 }

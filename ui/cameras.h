@@ -19,5 +19,9 @@ void createCameras();
 void updateCamera();
 // The viewer's V in a replay: the next mode after the one shown.
 void cycleViewerCameraMode();
-// The mode the cameras and the HUD show: the viewer's, else `cameraMode`.
+// The mode the cameras and the HUD show: the director's while it directs,
+// else the viewer's, else `cameraMode`.
 int shownCameraMode();
+// The player the player chase follows: the director's choice while it
+// directs, else the selected player.
+const Player& chasedPlayer();

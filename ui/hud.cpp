@@ -15,6 +15,7 @@
 #include "players/player_dump.h"
 #include "players/track.h"
 #include "ui/cameras.h"
+#include "ui/director.h"
 #include "ui/hud_font.h"
 #include "ui/input.h"
 #include "ui/palette.h"
@@ -32,6 +33,7 @@ irr::gui::IGUIStaticText* ballStatusText = 0;
 irr::gui::IGUIStaticText* scoreText = 0;
 irr::gui::IGUIStaticText* commentaryText = 0;
 irr::gui::IGUIStaticText* playbackText = 0;
+irr::gui::IGUIStaticText* directorText = 0;
 
 using irr::core::rect;
 using irr::video::SColor;
@@ -51,6 +53,8 @@ static const rect<irr::s32> AWAY_TEAM_MARKER(615, 5, 635, 25);
 // Above the clock at the end of the score line, right of the bars: the
 // speed, and what is being watched.
 static const rect<irr::s32> PLAYBACK_RECT(372, 0, 460, 14);
+// Left of the automatic-play bar, as the playback mark is right of it.
+static const rect<irr::s32> DIRECTOR_RECT(200, 0, 276, 14);
 
 // Roster rows: one per shirt number, home on the left, away on the right.
 static constexpr irr::s32 ROW_PITCH = 40;        // px between shirt numbers
@@ -178,11 +182,13 @@ void setupHud()
     formatHud(L"");
     playbackText = addText(PLAYBACK_RECT);
     colourText(playbackText, WHITE);
+    directorText = addText(DIRECTOR_RECT);
+    colourText(directorText, WHITE);
 }
 
 void forgetHud()
 {
-    centreReadout = ballStatusText = scoreText = commentaryText = playbackText = 0;
+    centreReadout = ballStatusText = scoreText = commentaryText = playbackText = directorText = 0;
     for (int i = 0; i < TEAM_SIZE; ++i)
         homeReadouts[i] = homeStates[i] = awayReadouts[i] = awayStates[i] = 0;
 }
@@ -223,7 +229,11 @@ static void updateCentreReadout(const Player& p)
         centreReadout->setText(hudText);
         break;
     default:
-        // The ball chase keeps whatever the end view left (it comes only from there).
+        // The ball chase keeps whatever the end view left (V brings it only
+        // from there); the director may cut to it from the player chase,
+        // whose readout must not stay behind.
+        if (directing())
+            centreReadout->setText(L"");
         break;
     }
 }
@@ -305,6 +315,7 @@ void updateHud()
         return;
     // The viewer's hold on time shows even while the match stands still.
     updatePlaybackMark();
+    directorText->setText(directing() ? L"DIRECTOR" : L"");
     const Player& p = *selectedPlayerRecord();
     if (paused) {
         // Frozen: every other text keeps its last contents and no marker is drawn.
@@ -312,7 +323,7 @@ void updateHud()
         ballStatusText->setText(hudText);
     } else {
         drawMarkers(p);
-        updateCentreReadout(p);
+        updateCentreReadout(chasedPlayer());
         if (showRosterReadouts) {
             updateRoster(home_players, homeReadouts, homeStates, HOME_ORANGE);
             updateRoster(away_players, awayReadouts, awayStates, AWAY_GREEN);

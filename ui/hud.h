@@ -15,6 +15,7 @@ extern irr::gui::IGUIStaticText* ballStatusText;
 extern irr::gui::IGUIStaticText* scoreText;
 extern irr::gui::IGUIStaticText* commentaryText;
 extern irr::gui::IGUIStaticText* playbackText; // the speed, REPLAY, a recording's progress
+extern irr::gui::IGUIStaticText* directorText; // DIRECTOR while the director chooses the cameras
 
 // Makes the texts for the window's size and chooses the HUD font for it.
 void setupHud();

@@ -2,9 +2,12 @@
 
 #include <cstdio>
 
+#include "core/engine.h"
 #include "core/run_state.h"
 #include "ui/cameras.h"
+#include "ui/director.h"
 #include "ui/help_panel.h"
+#include "ui/result_panel.h"
 #include "ui/sound.h"
 
 // Lives for the whole run; start-up hands its address to the device.
@@ -52,6 +55,7 @@ const KeyBinding keyBindings[] = {
     VIEWER_KEY(irr::KEY_DOWN, VIEWER_DOWN, "Free camera back"),
     VIEWER_KEY(irr::KEY_F1, VIEWER_HELP, "This help: page 1, page 2, off"),
     VIEWER_KEY(irr::KEY_F12, VIEWER_SCREENSHOT, "Save a screenshot"),
+    VIEWER_KEY(irr::KEY_KEY_D, VIEWER_DIRECTOR, "Director: cameras by the play"),
     VIEWER_KEY(irr::KEY_OEM_6, VIEWER_FASTER, "Match twice as fast, up to x32"),
     VIEWER_KEY(irr::KEY_OEM_4, VIEWER_SLOWER, "Match half as fast, down to x1/4"),
     VIEWER_KEY(irr::KEY_BACK, VIEWER_NORMAL_SPEED, "Match at normal speed"),
@@ -132,23 +136,50 @@ static bool act(ViewerAction action)
     case VIEWER_SCREENSHOT:
         screenshotWanted = true;
         return true;
+    case VIEWER_DIRECTOR:
+        toggleDirector();
+        return true;
     default:
         return timeControl && timeControl(action);
     }
 }
 
+// The user takes the camera: V, an arrow.
+static bool looksForThemselves(const KeyBinding& binding)
+{
+    return binding.command == COMMAND_CAMERA_MODE || binding.command == COMMAND_STEER_IN ||
+           binding.command == COMMAND_STEER_OUT || binding.action == VIEWER_UP || binding.action == VIEWER_DOWN;
+}
+
+// On the result panel every key ends the game, but Z, which starts a new
+// one (in a replay, whose match is the recording's, Z ends it too).
+static bool answerResult(irr::EKEY_CODE key)
+{
+    if (key == irr::KEY_KEY_Z && !watchingRecording && issueCommand &&
+        issueCommand(matchCommand(COMMAND_NEW_GAME)))
+        return true;
+    resultPanelDismissed = true;
+    return true;
+}
+
 bool handleKey(const irr::SEvent* event)
 {
+    if (resultPanelShown)
+        return answerResult(event->KeyInput.Key);
     const KeyBinding* binding = keyBinding(event->KeyInput.Key, event->KeyInput.Control);
     if (!binding)
         return false;
+    if (looksForThemselves(*binding)) {
+        // In a replay V goes on from the view the director showed.
+        if (watchingRecording && binding->command == COMMAND_CAMERA_MODE)
+            cycleViewerCameraMode();
+        suspendDirector();
+        if (watchingRecording && binding->command == COMMAND_CAMERA_MODE)
+            return true;
+    }
     if (binding->action != VIEWER_NONE)
         return act(binding->action);
     if (watchingRecording) {
-        if (binding->command == COMMAND_CAMERA_MODE) {
-            cycleViewerCameraMode();
-            return true;
-        }
         if (binding->command == COMMAND_PAUSE)
             return act(VIEWER_PAUSE);
         // The arrows go on to the free camera; the match keys are the recording's.
@@ -160,8 +191,26 @@ bool handleKey(const irr::SEvent* event)
     return issueCommand(command);
 }
 
+static constexpr int MOUSE_LOOK_PX = 8; // from the window's centre
+
+bool lookingWithMouse(int x, int y)
+{
+    const int mode = shownCameraMode();
+    if (!directing() || (mode != OVERHEAD_VIEW && mode != END_VIEW) || !driver)
+        return false;
+    const irr::core::dimension2du size = driver->getScreenSize();
+    const int dx = x - static_cast<int>(size.Width / 2), dy = y - static_cast<int>(size.Height / 2);
+    return dx * dx + dy * dy > MOUSE_LOOK_PX * MOUSE_LOOK_PX;
+}
+
 bool handleMouse(const irr::SEvent* event)
 {
+    const bool click = event->MouseInput.Event == irr::EMIE_LMOUSE_PRESSED_DOWN ||
+                       event->MouseInput.Event == irr::EMIE_RMOUSE_PRESSED_DOWN;
+    if (resultPanelShown && click) {
+        resultPanelDismissed = true;
+        return true;
+    }
     switch (event->MouseInput.Event) {
     case irr::EMIE_LMOUSE_PRESSED_DOWN:
         say("lclik");
@@ -169,6 +218,13 @@ bool handleMouse(const irr::SEvent* event)
     case irr::EMIE_RMOUSE_PRESSED_DOWN:
         say("rclik");
         return true;
+    case irr::EMIE_MOUSE_MOVED:
+        // The free camera turns with the mouse: looking around in its views
+        // is taking the camera. The cursor put back at the centre every
+        // frame moves nothing.
+        if (lookingWithMouse(event->MouseInput.X, event->MouseInput.Y))
+            suspendDirector();
+        return false;
     default:
         return false;
     }

@@ -40,6 +40,7 @@ enum ViewerAction : unsigned char {
     VIEWER_PAUSE,          // P while watching: the viewer's own pause
     VIEWER_HELP,  // F1: the panel of keys, its two pages, then hidden
     VIEWER_SCREENSHOT, // F12: the window saved as a picture
+    VIEWER_DIRECTOR,   // D: the director chooses the cameras, on / off
 };
 
 // Whether a key's row is for the key alone, with Ctrl, or either way.
@@ -83,4 +84,6 @@ extern bool watchingRecording;
 extern bool (*timeControl)(ViewerAction action);
 
 bool handleKey(const irr::SEvent* event);
+// A mouse at window position x, y turns the free camera the director shows.
+bool lookingWithMouse(int x, int y);
 bool handleMouse(const irr::SEvent* event);

@@ -108,6 +108,17 @@ wait_game() {
     GAME_PID=""
 }
 
+# Waits up to SECONDS (default 20) for the final whistle's summary on the
+# console: the result panel is up and waits for the user.
+wait_result() {
+    for _ in $(seq 1 $(( ${1:-20} * 10 ))); do
+        grep -q "^Final score:" "$GAME_OUT" && return 0
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended without its result"
+        sleep 0.1
+    done
+    fail "no result after ${1:-20} s"
+}
+
 # The game's average frame time in ms, from the caption's "avg:" field.
 frame_ms() { caption "$1" | sed -n 's/.* avg:\([0-9.]*\)$/\1/p'; }
 

@@ -42,6 +42,8 @@ refused "given twice" --step 20 --matches 1 --step 20
 refused "seeds go from 0 to 4294967294" --seed 4294967294 --matches 2
 refused "seeds go from 0 to 4294967294" --seed 4294967200 --matches 100
 refused "unknown option" --seeds 1
+refused "cannot write the chart" --chart /nonexistent-folder/match.png
+refused "--chart takes one match" --matches 2 --chart match.png
 
 [ "$failed" -eq 0 ] && echo PASS
 exit "$failed"
