@@ -203,6 +203,20 @@ TEST_F(ContactTest, HomePlayerSentOffMidPassIsStillBumpedByLaterAwayPlayers)
     EXPECT_EQ(2 * 180, biker.penalty);
 }
 
+TEST_F(ContactTest, OpponentsMeetWithinAMetreAndNotBeyond)
+{
+    // 1 m apart in the x-z plane is the reach, from either side of it.
+    placePair(home_players[5], away_players[5], 2000, 1.0f, 99.5f);
+    contactPass();
+    EXPECT_LT(home_players[5].hp, 100);
+    EXPECT_LT(away_players[5].hp, 100);
+
+    placePair(home_players[6], away_players[6], 2000, 3.0f, 100.5f);
+    contactPass();
+    EXPECT_EQ(100, home_players[6].hp);
+    EXPECT_EQ(100, away_players[6].hp);
+}
+
 TEST_F(ContactTest, TeamMatesAreOfferedThePassOnlyOnTheBank)
 {
     Player& catcher = home_players[3];

@@ -187,6 +187,9 @@ check_scene() {
     [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
 }
 
+# Whether screenshot NAME of window ID shows a drawn scene (see check_scene).
+scene_shown() { [ "$(identify -format '%k' "$(screenshot "$1" "$2")")" -gt 500 ]; }
+
 # Clicks a mouse button (1 left, 3 right) at the window's centre, where the
 # game keeps the pointer, so the free camera does not turn.
 click() {
