@@ -217,6 +217,25 @@ TEST_F(ContactTest, OpponentsMeetWithinAMetreAndNotBeyond)
     EXPECT_EQ(100, away_players[6].hp);
 }
 
+TEST_F(ContactTest, TheDeadAndThoseOnTheWayOnOrOffAreOutOfContact)
+{
+    // A biker runs into each in turn; none of them is hurt, and it is not penalised.
+    Player& biker = home_players[0];
+    const int paths[] = {DEAD, GATE_TO_TRACK, TRACK_TO_GATE};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(paths[i]);
+        Player& skater = away_players[5 + i];
+        placePair(biker, skater, 2000, 1.0f + i, 50);
+        skater.path = paths[i];
+        skater.hp = 60;
+        contactPass();
+        EXPECT_EQ(60, skater.hp);
+        EXPECT_EQ(paths[i], skater.path);
+        EXPECT_EQ(100, biker.hp);
+        EXPECT_EQ(0, biker.penalty);
+    }
+}
+
 TEST_F(ContactTest, TeamMatesAreOfferedThePassOnlyOnTheBank)
 {
     Player& catcher = home_players[3];
