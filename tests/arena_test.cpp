@@ -23,13 +23,6 @@ using irr::scene::ISceneNode;
 
 namespace {
 
-std::string textureName(ISceneNode* node)
-{
-    if (!node || node->getMaterialCount() == 0 || !node->getMaterial(0).getTexture(0))
-        return "";
-    return node->getMaterial(0).getTexture(0)->getName().getPath().c_str();
-}
-
 bool endsWith(const std::string& text, const std::string& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -132,8 +125,8 @@ TEST_F(ArenaTest, LightingSwitchLightsTheHallAndOnlyThen)
 
 TEST_F(ArenaTest, AnIndexOutsideTheTableHalts)
 {
-    EXPECT_HALTS(sceneObject(SCENE_OBJECT_COUNT), "halting");
-    EXPECT_HALTS(sceneObject(-1), "halting");
+    EXPECT_HALTS(sceneObject(SCENE_OBJECT_COUNT), "Unknown scene object @ sceneObject\nhalting");
+    EXPECT_HALTS(sceneObject(-1), "Unknown scene object @ sceneObject\nhalting");
 }
 
 // A run folder whose meshes/ lacks one file: every other file is linked in.

@@ -26,8 +26,10 @@
 #include "assets/asset_files.h"
 #include "assets/asset_loading.h"
 #include "core/engine.h"
+#include "core/run_state.h"
 #include "core/switches.h"
 #include "match/match_clock.h"
+#include "match/match_stats.h"
 #include "players/player.h"
 #include "test_support.h"
 #include "ui/cameras.h"
@@ -188,11 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Textures: left off, silently ---------------------------------------------
 
-irr::video::ITexture* textureOf(irr::scene::ISceneNode* node)
-{
-    return node && node->getMaterialCount() > 0 ? node->getMaterial(0).getTexture(0) : nullptr;
-}
-
 class BadTextureTest : public BadAssetTest, public ::testing::WithParamInterface<BadForm> {};
 
 TEST_P(BadTextureTest, StadiumDigitUniformAndStatusBallGoUntextured)
@@ -254,7 +251,8 @@ TEST_F(BadAssetTest, GameBuildsAndPlaysWithoutItsBadPieces)
     plant("elevatordoor.obj", RANDOM_BYTES);
     plant("floor.jpg", EMPTY);
     useDevice(device);
-    const std::string printed = captureStdout([] {
+    const long ticksBefore = matchTickNumber;
+    captureStdout([] {
         buildGame();
         autoPlay = true;
         irr::s32 now = 0;
@@ -262,7 +260,9 @@ TEST_F(BadAssetTest, GameBuildsAndPlaysWithoutItsBadPieces)
             if (countFrame(now += 20))
                 simulateAndDraw();
     });
-    EXPECT_EQ(std::string::npos, printed.find("halting"));
+    // A halt would have ended this process: what is left to see is that the match played.
+    EXPECT_GT(matchTickNumber, ticksBefore + 400);
+    EXPECT_GT(matchStats.firings, 0);
     EXPECT_TRUE(running);
     EXPECT_EQ(nullptr, sceneObject(OUTER_TRACK).node);
     EXPECT_EQ(nullptr, sceneObject(ELEVATOR_DOOR_3).node);
@@ -439,11 +439,12 @@ std::string materialWithTexture()
 }
 
 // Passes when `body`, run in a child with its console in a file, holds
-// (is true) within 20 s and nothing was printed.
+// (is true) and nothing was printed. The alarm is only a guard against a load
+// that blocks for ever, with room for the children that run under valgrind.
 #define EXPECT_IN_CHILD(body)                                                             \
     EXPECT_EXIT(                                                                          \
         {                                                                                 \
-            alarm(20);                                                                    \
+            alarm(120);                                                                   \
             FILE* console = freopen("console.txt", "w", stdout);                          \
             const bool sound = (body);                                                    \
             fflush(stdout);                                                               \

@@ -29,29 +29,12 @@ protected:
         tickStep = TEST_STEP;
     }
 
-    static void putOnTrack(Player& p, float r, float theta)
-    {
-        p.position.set(r * cosf(theta), bankHeight(r), r * sinf(theta));
-        p.r = r;
-        p.theta = theta;
-        p.lane = 2;
-        p.set_path(LAPPING);
-    }
-
-    // The texture's file as the game names it, without the folder the engine puts in front.
-    static std::string textureName(irr::scene::ISceneNode* node)
-    {
-        irr::video::ITexture* texture = node->getMaterial(0).getTexture(0);
-        const std::string path = texture ? texture->getName().getPath().c_str() : "";
-        const size_t meshes = path.rfind("meshes/");
-        return meshes == std::string::npos ? path : path.substr(meshes);
-    }
 };
 
 TEST_F(BodiesTest, AFrameHalfwayShowsThePlayerHalfwayAndLeavesTheRecordAlone)
 {
     Player& p = home_players[6];
-    putOnTrack(p, 2400.0f, 1.0f);
+    placeOnTrack(p, 2400.0f, 1.0f);
     p.zt_dt = 0.0005f;
     p.pms = 0.0f;
     const irr::core::vector3df before = p.position;
@@ -77,16 +60,16 @@ TEST_F(BodiesTest, AFrameHalfwayShowsThePlayerHalfwayAndLeavesTheRecordAlone)
 TEST_F(BodiesTest, JumpsAreDrawnWhereTheyLandAndALapsWrapIsNoSweep)
 {
     Player& p = home_players[6];
-    putOnTrack(p, 2400.0f, 1.0f);
+    placeOnTrack(p, 2400.0f, 1.0f);
     keepTickPoses();
     p.reset(); // sent back to its seat
     poseBodies(0.5f);
     EXPECT_EQ(p.seat, p.node->getPosition());
 
     // Across the lap's end: the angle runs 6.25 -> 0.03 (through 2π), a short way.
-    putOnTrack(p, 2400.0f, 6.25f);
+    placeOnTrack(p, 2400.0f, 6.25f);
     keepTickPoses();
-    putOnTrack(p, 2400.0f, 0.03f);
+    placeOnTrack(p, 2400.0f, 0.03f);
     poseBodies(0.5f);
     const float expected = (6.25f + 0.03f + TWO_PI_F) / 2.0f;
     const TrackPoint drawn = drawnTrackPoint(p);

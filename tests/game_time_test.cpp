@@ -18,7 +18,8 @@
 
 namespace {
 
-const int GAME_MINUTE_TICKS = 60 * ticksPerGameSecond(static_cast<float>(TICK_MS));
+// A game second is 20 ticks of 20 ms.
+const int GAME_MINUTE_TICKS = 60 * 20;
 
 // What one game minute left behind.
 struct MinuteEnd {
@@ -32,14 +33,7 @@ struct MinuteEnd {
 
 class GameTimeTest : public NullDeviceTest {
 protected:
-    static void release(irr::EKEY_CODE key, bool control = false)
-    {
-        irr::SEvent event = {};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = key;
-        event.KeyInput.Control = control;
-        gameEventReceiver.OnEvent(event);
-    }
+    static void release(irr::EKEY_CODE key, bool control = false) { sendKey(key, control); }
 
     // A new game on a fresh device, both teams sent out, the ball fired and
     // automatic play on; then frames of `frameMs` drawn until the real time

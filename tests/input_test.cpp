@@ -20,15 +20,7 @@ protected:
         newGame();
         issueCommand = issueMatchCommand; // as start-up routes the keys
     }
-    static bool key(irr::EKEY_CODE code, bool pressedDown, bool ctrl = false)
-    {
-        irr::SEvent event{};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = code;
-        event.KeyInput.PressedDown = pressedDown;
-        event.KeyInput.Control = ctrl;
-        return gameEventReceiver.OnEvent(event);
-    }
+    static bool key(irr::EKEY_CODE code, bool pressedDown, bool ctrl = false) { return sendKey(code, ctrl, pressedDown); }
     static bool release(irr::EKEY_CODE code, bool ctrl = false) { return key(code, false, ctrl); }
     static bool mouse(irr::EMOUSE_INPUT_EVENT kind)
     {

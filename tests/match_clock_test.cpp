@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "app/frame_loop.h"
+#include "match/selection.h"
 #include "match_support.h"
 
 namespace {
@@ -42,6 +43,37 @@ TEST_F(ClockTest, NewGameShowsSixtyMinutesAndFiringStartsPeriodOneAtTwenty)
     EXPECT_EQ("1 20:00 00-00", boardsReading());
     EXPECT_TRUE(matchClock.counting);
     EXPECT_TRUE(ball.live);
+}
+
+TEST_F(ClockTest, NewGamePutsBackEverythingTheViewerAndTheMatchChanged)
+{
+    selectedTeam = 'A';
+    selectedPlayer = 7;
+    cameraMode = 2;
+    showRosterReadouts = true;
+    autoPlay = true;
+    paused = true;
+    running = false;
+    matchClock.visible = false;
+    matchClock.game_over = true;
+    matchClock.period = 2;
+    matchClock.home_score = 3;
+    matchClock.away_score = 4;
+    setClock(1, 2, 3, 4);
+    newGame();
+    EXPECT_EQ('H', selectedTeam);
+    EXPECT_EQ(0, selectedPlayer);
+    EXPECT_EQ(0, cameraMode);
+    EXPECT_FALSE(showRosterReadouts);
+    EXPECT_FALSE(autoPlay);
+    EXPECT_FALSE(paused);
+    EXPECT_TRUE(running);
+    EXPECT_TRUE(matchClock.visible);
+    EXPECT_FALSE(matchClock.game_over);
+    EXPECT_EQ(0, matchClock.period);
+    EXPECT_EQ(0, matchClock.home_score);
+    EXPECT_EQ(0, matchClock.away_score);
+    EXPECT_EQ("0 60:00 00-00", boardsReading());
 }
 
 TEST_F(ClockTest, CountsDownWithBorrowThenEndsThePeriodAfterZero)
@@ -96,7 +128,7 @@ TEST_F(ClockTest, TheTickOfTheFinalWhistleStopsWhereItBlows)
     placeOnTrack(away_players[6], 2000, 1.0f);
     away_players[6].start_lapping(0.5f);
     const float theta = away_players[6].theta;
-    clockTickCounter = ticksPerGameSecond(TICK_MS) - 1;
+    clockTickCounter = 20 - 1; // a game second is 20 ticks
     matchTick();
     ASSERT_TRUE(matchClock.game_over);
     EXPECT_TRUE(matchClock.counting) << "the clock is left as the whistle found it";

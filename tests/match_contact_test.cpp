@@ -203,6 +203,39 @@ TEST_F(ContactTest, HomePlayerSentOffMidPassIsStillBumpedByLaterAwayPlayers)
     EXPECT_EQ(2 * 180, biker.penalty);
 }
 
+TEST_F(ContactTest, OpponentsMeetWithinAMetreAndNotBeyond)
+{
+    // 1 m apart in the x-z plane is the reach, from either side of it.
+    placePair(home_players[5], away_players[5], 2000, 1.0f, 99.5f);
+    contactPass();
+    EXPECT_LT(home_players[5].hp, 100);
+    EXPECT_LT(away_players[5].hp, 100);
+
+    placePair(home_players[6], away_players[6], 2000, 3.0f, 100.5f);
+    contactPass();
+    EXPECT_EQ(100, home_players[6].hp);
+    EXPECT_EQ(100, away_players[6].hp);
+}
+
+TEST_F(ContactTest, TheDeadAndThoseOnTheWayOnOrOffAreOutOfContact)
+{
+    // A biker runs into each in turn; none of them is hurt, and it is not penalised.
+    Player& biker = home_players[0];
+    const int paths[] = {DEAD, GATE_TO_TRACK, TRACK_TO_GATE};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(paths[i]);
+        Player& skater = away_players[5 + i];
+        placePair(biker, skater, 2000, 1.0f + i, 50);
+        skater.path = paths[i];
+        skater.hp = 60;
+        contactPass();
+        EXPECT_EQ(60, skater.hp);
+        EXPECT_EQ(paths[i], skater.path);
+        EXPECT_EQ(100, biker.hp);
+        EXPECT_EQ(0, biker.penalty);
+    }
+}
+
 TEST_F(ContactTest, TeamMatesAreOfferedThePassOnlyOnTheBank)
 {
     Player& catcher = home_players[3];

@@ -46,6 +46,24 @@ TEST_F(PassTest, HomeCatcherHandsTheBallToASkaterAndTheAwaySkatersAttack)
     EXPECT_EQ(LAPPING, home_players[8].path);
 }
 
+TEST_F(PassTest, AwayCatcherHandsTheBallOnInContactAndTheHomeSkatersAttack)
+{
+    Player& catcher = away_players[3];
+    Player& scorer = away_players[5];
+    placeOnTrack(home_players[6], 2400, 4.0f);
+    placeOnTrack(away_players[7], 2400, 5.0f); // a team-mate: not called on the scorer
+    catcherMeetsSkater(catcher, scorer, 2000);
+    const float scorerAngle = scorer.theta;
+    contactPass();
+
+    EXPECT_EQ(&scorer, ball.holder);
+    EXPECT_EQ(TRYING_TO_SCORE, scorer.path);
+    EXPECT_NEAR(TWO_PI_F - scorerAngle, scorer.target_zt, 1e-5f); // the away goal is at 2π
+    EXPECT_STREQ("Away passes the ball!", getCommentary());
+    EXPECT_EQ(ATTACK_SCORER, home_players[6].path);
+    EXPECT_EQ(LAPPING, away_players[7].path);
+}
+
 TEST_F(PassTest, NoPassOnTheFlat)
 {
     catcherMeetsSkater(home_players[3], home_players[5], 1590);

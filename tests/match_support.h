@@ -13,6 +13,7 @@
 #include "match/match_stats.h"
 #include "players/player.h"
 #include "players/track.h"
+#include "players_support.h"
 #include "test_support.h"
 
 // Placing players and the ball, and reading the boards, for any fixture.
@@ -22,16 +23,6 @@ protected:
     static void setTimeStep(int ms)
     {
         tickStep = static_cast<float>(ms);
-    }
-
-    // Puts a player on the track at radius r and angle theta, as a placement would.
-    static void placeOnTrack(Player& p, float r, float theta, int path = LAPPING)
-    {
-        p.position.set(r * cosf(theta), bankHeight(r), r * sinf(theta));
-        p.r = r;
-        p.theta = theta;
-        p.lane = r <= LANE_0_MAX_RADIUS ? 0 : r <= BANK_START_RADIUS ? 1 : 2;
-        p.set_path(path);
     }
 
     // Moves the ball (its position and track fields) to a track position.

@@ -50,10 +50,7 @@ protected:
     // A fresh game on a fresh device, as start-up leaves it before the first frame.
     void newGameOnDevice()
     {
-        NullDeviceTest::TearDown();
-        NullDeviceTest::SetUp();
-        useDevice(device);
-        captureStdout([] { buildGame(); });
+        rebuildGame();
         seedRandom(SEED);
         startPlayback();
         clearFrameStatistics(0);
@@ -86,13 +83,7 @@ protected:
                 simulateAndDraw();
     }
 
-    static bool key(irr::EKEY_CODE code)
-    {
-        irr::SEvent event = {};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = code;
-        return gameEventReceiver.OnEvent(event);
-    }
+    static bool key(irr::EKEY_CODE code) { return sendKey(code); }
 
     // A recorded match of PLAYED_TICKS ticks, and the recording loaded to play back.
     void recordAndLoad()

@@ -13,7 +13,6 @@ using irr::core::vector3df;
 
 namespace {
 
-constexpr float SKATER_TOP = 1.2573f; // cm/ms
 constexpr float BIKER_TOP = 2.5146f;
 
 class MotionTest : public PlayersTest {};
@@ -62,7 +61,7 @@ TEST_F(MotionTest, ReadBackNeverGivesNotANumber)
 TEST_F(MotionTest, NegativeAngleIsPlannedAsTheRestOfTheLap)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2630, 1.0f, LAPPING);
+    placeOnTrack(p, 2630, 1.0f, LAPPING);
     p.plan_path(0, -PI_F / 2, 0.5f);
     EXPECT_NEAR(3 * PI_F / 2, p.plan_time * p.plan_t_dt, 1e-5f);
 }
@@ -70,9 +69,9 @@ TEST_F(MotionTest, NegativeAngleIsPlannedAsTheRestOfTheLap)
 TEST_F(MotionTest, LappingSkaterAtHalfEffortRunsAboutFourteenMph)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2630, 1.0f, LAPPING);
+    placeOnTrack(p, 2630, 1.0f, LAPPING);
     p.plan_path(0, PI_F / 6, 0.5f);
-    EXPECT_NEAR(0.5f * SKATER_TOP / 2630, p.zt_dt, 1e-9f);
+    EXPECT_NEAR(0.5f * SKATER_TOP_CM_PER_MS / 2630, p.zt_dt, 1e-9f);
     EXPECT_NEAR(0.000239f, p.zt_dt, 1e-6f);
     EXPECT_EQ(0.0f, p.xr_dt);
     EXPECT_NEAR(14.06f, p.speed_mph(), 0.01f);
@@ -81,7 +80,7 @@ TEST_F(MotionTest, LappingSkaterAtHalfEffortRunsAboutFourteenMph)
 TEST_F(MotionTest, PowerLimitScalesTheSpeedsByTheRatioOfSquaredSpeeds)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2000, 0.5f, LAPPING);
+    placeOnTrack(p, 2000, 0.5f, LAPPING);
     p.plan_path(0, PI_F / 6, 1.0f);
     EXPECT_NEAR(0.00062865f, p.plan_t_dt, 1e-9f);
     EXPECT_NEAR(832.89f, p.plan_time, 0.01f);
@@ -105,7 +104,7 @@ TEST_F(MotionTest, PowerLimitScalesTheSpeedsByTheRatioOfSquaredSpeeds)
 TEST_F(MotionTest, StopPlanNeedsAnEarlierPlanTime)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2000, 0.5f, LAPPING);
+    placeOnTrack(p, 2000, 0.5f, LAPPING);
     p.zt_dt = 0.0004f;
     p.xr_dt = 0.1f;
     // No plan yet: a timeless plan never changes the speeds.
@@ -126,7 +125,7 @@ TEST_F(MotionTest, AClimbBeyondThePowerLimitKeepsTheSpeedsAndNeverReversesThem)
     // bank to the scoring line: the climb costs more than a skater can spend
     // over the plan's time. It keeps running forward as it was.
     Player& p = home_players[5];
-    putOnTrack(p, 1500, PI_F - 0.5f, TRYING_TO_SCORE);
+    placeOnTrack(p, 1500, PI_F - 0.5f, TRYING_TO_SCORE);
     p.zt_dt = 0.0003f;
     p.xr_dt = 0.0f;
     p.plan_path(2760 - 1500, 0.5f, 1.0f);
@@ -151,7 +150,7 @@ TEST_F(MotionTest, SettersHoldTheKindsTopSpeed)
     biker.set_xr_dt(5.0f);
     EXPECT_FLOAT_EQ(BIKER_TOP, biker.xr_dt);
     skater.set_xr_dt(-5.0f);
-    EXPECT_FLOAT_EQ(-SKATER_TOP, skater.xr_dt);
+    EXPECT_FLOAT_EQ(-SKATER_TOP_CM_PER_MS, skater.xr_dt);
     skater.set_xr_dt(0.3f);
     EXPECT_FLOAT_EQ(0.3f, skater.xr_dt);
 
@@ -170,10 +169,10 @@ TEST_F(MotionTest, SettersHoldTheKindsTopSpeed)
 TEST_F(MotionTest, ChaseClosesTheRadiusWhileGainingTheAngle)
 {
     Player& p = home_players[3];
-    putOnTrack(p, 2000, 1.0f, ATTEMPTING_CATCH);
+    placeOnTrack(p, 2000, 1.0f, ATTEMPTING_CATCH);
     const float ballSpeed = -0.0003f; // rad/ms, coming towards the catcher
     p.chase(100, 0.5f, 1.25f, ballSpeed);
-    EXPECT_FLOAT_EQ(SKATER_TOP / 2000, p.zt_dt); // 1.25 of top speed is capped
+    EXPECT_FLOAT_EQ(SKATER_TOP_CM_PER_MS / 2000, p.zt_dt); // 1.25 of top speed is capped
     // 100 cm out in the time it takes to gain 0.5 rad on the ball.
     EXPECT_NEAR(100.0f, p.xr_dt * 0.5f / (p.zt_dt - ballSpeed), 1e-3f);
 
@@ -188,7 +187,7 @@ TEST_F(MotionTest, ChaseClosesTheRadiusWhileGainingTheAngle)
 TEST_F(MotionTest, AdvancingOnTheBankPlacesTurnsAndCountsTheWork)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2000, 1.0f, LAPPING);
+    placeOnTrack(p, 2000, 1.0f, LAPPING);
     p.zt_dt = 0.0003f;
     p.xr_dt = 0.5f; // outwards, up the bank
     const float before = p.total_energy();
@@ -208,7 +207,7 @@ TEST_F(MotionTest, AdvancingOnTheBankPlacesTurnsAndCountsTheWork)
 TEST_F(MotionTest, AHitPlayerWobblesForItsTicksThenFacesTheTrackAgain)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2000, 1.0f, LAPPING);
+    placeOnTrack(p, 2000, 1.0f, LAPPING);
     p.wobble = 2;
     advance_player(p, positionOf(p));
     expectSamePosition(vector3df(15 * sinf(2.0f), 0, 15 * cosf(2.0f)), p.rotation);
@@ -223,7 +222,7 @@ TEST_F(MotionTest, BikerModelsStandHigherButTheTrackHeightStays)
 {
     bikerSwitch = true;
     Player& p = home_players[1];
-    putOnTrack(p, 2000, 1.0f, LAPPING);
+    placeOnTrack(p, 2000, 1.0f, LAPPING);
     advance_player(p, positionOf(p));
     EXPECT_NEAR(130.0f, p.height, 1e-3f);
     EXPECT_NEAR(230.0f, positionOf(p).Y, 1e-3f);
@@ -256,7 +255,7 @@ TEST_F(MotionTest, OnlyTheRadiusFieldIsClampedToTheTrackEdge)
 TEST_F(MotionTest, BeyondTheOuterWallThePlayerIsReportedDumpedAndStopped)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2900, 0.0f, LAPPING);
+    placeOnTrack(p, 2900, 0.0f, LAPPING);
     p.plan_path(0, PI_F / 6, 0.5f);
     p.r = 2961;
     const std::string out = captureStdout([&] { place_player(p, vector3df(2961, 0, 0)); });
@@ -277,7 +276,7 @@ TEST_F(MotionTest, BeyondTheOuterWallThePlayerIsReportedDumpedAndStopped)
 TEST_F(MotionTest, ADeadPlayerIsNeverMovedPlacedOrTurned)
 {
     Player& p = home_players[5];
-    putOnTrack(p, 2000, 1.0f, LAPPING);
+    placeOnTrack(p, 2000, 1.0f, LAPPING);
     p.zt_dt = 0.0005f;
     p.xr_dt = 1.0f;
     p.wobble = 5;

@@ -33,11 +33,6 @@ irr::scene::IMesh* meshOf(ISceneNode* node)
     return static_cast<IMeshSceneNode*>(node)->getMesh();
 }
 
-irr::video::ITexture* textureOf(ISceneNode* node)
-{
-    return node->getMaterial(0).getTexture(0);
-}
-
 // ---- Rosters with the generated meshes -------------------------------------
 
 class RosterTest : public NullDeviceTest {};
@@ -154,7 +149,7 @@ TEST_F(PlayerRecordTest, SeatsRunInRowsOfFiftyCentimetres)
 TEST_F(PlayerRecordTest, ResetSeatsThePlayerWithFullConditionAndNoSpeed)
 {
     Player& h0 = home_players[0];
-    putOnTrack(h0, 2400, 1.0f, LAPPING);
+    placeOnTrack(h0, 2400, 1.0f, LAPPING);
     h0.plan_path(0, 0.5f, 0.5f); // moving, with a plan time for the stop to spend
     h0.hp = 12;
     h0.penalty = 60;

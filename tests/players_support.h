@@ -10,6 +10,18 @@
 #include "test_support.h"
 
 constexpr float TEST_STEP = 20.0f; // ms
+constexpr float SKATER_TOP_CM_PER_MS = 1.2573f; // a skater's and a catcher's top speed, about 28.1 mph
+
+// Puts a player on the track at radius r and angle theta (its position and
+// track fields, in the lane of that radius), in `path`, as a placement would.
+inline void placeOnTrack(Player& p, float r, float theta, int path = LAPPING)
+{
+    p.position.set(r * cosf(theta), bankHeight(r), r * sinf(theta));
+    p.r = r;
+    p.theta = theta;
+    p.lane = r <= LANE_0_MAX_RADIUS ? 0 : r <= BANK_START_RADIUS ? 1 : 2;
+    p.set_path(path);
+}
 
 class PlayersTest : public RecordsTest {
 protected:
@@ -28,16 +40,6 @@ protected:
     void TearDown() override
     {
         paused = false; // level-0 reports pause the match
-    }
-
-    // Puts a player at track radius r and angle theta (position and fields), in `path`.
-    static void putOnTrack(Player& p, float r, float theta, int path)
-    {
-        p.position.set(r * cosf(theta), bankHeight(r), r * sinf(theta));
-        p.r = r;
-        p.theta = theta;
-        p.lane = r <= LANE_0_MAX_RADIUS ? 0 : r <= BANK_START_RADIUS ? 1 : 2;
-        p.set_path(path);
     }
 
     static void ticks(Player& p, int count)

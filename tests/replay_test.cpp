@@ -62,31 +62,19 @@ protected:
         NullDeviceTest::TearDown();
     }
 
-    // A fresh game on a fresh device.
-    void newDevice()
-    {
-        NullDeviceTest::TearDown();
-        NullDeviceTest::SetUp();
-        useDevice(device);
-        captureStdout([] { buildGame(); });
-    }
-
     // The script played through the receiver, as a user's keys, and recorded;
     // or given as the keys' commands, as the headless runner gives its own.
     void recordScript(bool asKeys = true)
     {
         ASSERT_TRUE(openRecording(path.c_str()));
-        newDevice();
+        rebuildGame();
         seedRandom(SCRIPT_SEED);
         startRecording(SCRIPT_SEED);
         captureStdout([asKeys] {
             size_t next = 0;
             while (matchTickNumber < SCRIPT_TICKS) {
                 for (; next < sizeof SCRIPT / sizeof SCRIPT[0] && SCRIPT[next].tick == matchTickNumber + 1; ++next) {
-                    irr::SEvent event = {};
-                    event.EventType = irr::EET_KEY_INPUT_EVENT;
-                    event.KeyInput.Key = SCRIPT[next].key;
-                    event.KeyInput.Control = SCRIPT[next].control;
+                    const irr::SEvent event = keyEvent(SCRIPT[next].key, SCRIPT[next].control);
                     MatchCommand command;
                     if (asKeys)
                         gameEventReceiver.OnEvent(event);
@@ -106,7 +94,7 @@ protected:
         closeReplay();
         if (!loadReplay(path.c_str(), "test"))
             return 2;
-        newDevice();
+        rebuildGame();
         int verdict = 0;
         captureStdout([&] { verdict = playReplay(); });
         if (divergedAt)
@@ -196,14 +184,8 @@ TEST_F(ReplayTest, TheViewersKeysLeaveTheMatchAloneButQuitAndChangeTheirOwnView)
     writeFile("skorvane recording 1\nseed 5\nbikers 0\nk 1 86 0\nc 1 0123456789abcdef\n"
               "end 40 fedcba9876543210\n");
     ASSERT_TRUE(loadReplay(path.c_str(), "test"));
-    newDevice();
-    auto release = [](irr::EKEY_CODE key, bool control = false) {
-        irr::SEvent event = {};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = key;
-        event.KeyInput.Control = control;
-        return gameEventReceiver.OnEvent(event);
-    };
+    rebuildGame();
+    auto release = [](irr::EKEY_CODE key, bool control = false) { return sendKey(key, control); };
     const int pathBefore = home_players[5].path;
     captureStdout([&] {
         for (irr::EKEY_CODE key : {irr::KEY_KEY_B, irr::KEY_SPACE, irr::KEY_TAB, irr::KEY_KEY_7, irr::KEY_KEY_U,

@@ -1,6 +1,8 @@
 // The generated sounds as the game will load them: every file there, readable,
-// of its length and level, none clipped, the loops without a click where they
-// wrap, and the whole set small.
+// of a length and level the arena needs, none clipped, the loops without a
+// click where they wrap, and the whole set small. Lengths and levels are
+// measured in the decoded file and held to fixed figures, not to the table the
+// generator writes them from.
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <sys/stat.h>
@@ -41,7 +43,11 @@ TEST(SoundFilesTest, EverySoundLoadsWithItsLengthAndLevelUnclipped)
         EXPECT_EQ(1, wav.info.channels);
         EXPECT_EQ(SOUND_SAMPLE_RATE, wav.info.samplerate);
         EXPECT_EQ(SF_FORMAT_WAV | SF_FORMAT_PCM_16, wav.info.format);
-        EXPECT_EQ(lroundf(sound.seconds * SOUND_SAMPLE_RATE), wav.info.frames);
+        // An event's sound is over within a few seconds, so the events of a
+        // busy play do not pile up; a loop is long enough not to drone.
+        const double seconds = static_cast<double>(wav.info.frames) / wav.info.samplerate;
+        EXPECT_GE(seconds, sound.loops ? 1.0 : 0.25);
+        EXPECT_LE(seconds, sound.loops ? 5.0 : 3.0);
 
         double sum = 0;
         float peak = 0, largestStep = 0;
@@ -55,7 +61,9 @@ TEST(SoundFilesTest, EverySoundLoadsWithItsLengthAndLevelUnclipped)
                 largestStep = std::fmax(largestStep, std::fabs(s - wav.samples[i - 1]));
         }
         EXPECT_EQ(0, fullScale) << "clipped";
-        EXPECT_NEAR(sound.peak, peak, 0.002f);
+        // Loud enough to be heard over the crowd, with headroom below full scale.
+        EXPECT_GE(peak, 0.45f);
+        EXPECT_LE(peak, 0.96f);
         // Not a click in silence: sound through most of the file.
         const double rms = std::sqrt(sum / wav.samples.size());
         EXPECT_GT(rms, 0.05) << "hardly any sound";

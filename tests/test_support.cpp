@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/frame_loop.h"
+#include "app/startup.h"
 #include "arena/bodies.h"
 #include "arena/camera_collision.h"
 #include "arena/scene_object.h"
@@ -113,6 +114,14 @@ void NullDeviceTest::TearDown()
     sceneManager = 0;
 }
 
+void NullDeviceTest::rebuildGame()
+{
+    NullDeviceTest::TearDown();
+    NullDeviceTest::SetUp();
+    useDevice(device);
+    captureStdout([] { buildGame(); });
+}
+
 void ScratchRunFolderTest::SetUp()
 {
     NullDeviceTest::SetUp();
@@ -139,4 +148,32 @@ std::string buildArenaQuietly()
         buildStadium();
         addCameraCollision(freeCamera);
     });
+}
+
+irr::SEvent keyEvent(irr::EKEY_CODE key, bool control, bool pressedDown)
+{
+    irr::SEvent event = {};
+    event.EventType = irr::EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = key;
+    event.KeyInput.Control = control;
+    event.KeyInput.PressedDown = pressedDown;
+    return event;
+}
+
+bool sendKey(irr::EKEY_CODE key, bool control, bool pressedDown)
+{
+    return gameEventReceiver.OnEvent(keyEvent(key, control, pressedDown));
+}
+
+irr::video::ITexture* textureOf(irr::scene::ISceneNode* node)
+{
+    return node && node->getMaterialCount() > 0 ? node->getMaterial(0).getTexture(0) : nullptr;
+}
+
+std::string textureName(irr::scene::ISceneNode* node)
+{
+    irr::video::ITexture* texture = textureOf(node);
+    const std::string path = texture ? texture->getName().getPath().c_str() : "";
+    const size_t meshes = path.rfind("meshes/");
+    return meshes == std::string::npos ? path : path.substr(meshes);
 }

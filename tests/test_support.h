@@ -35,6 +35,8 @@ class NullDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A fresh game, built as start-up builds it, on a fresh device.
+    void rebuildGame();
 };
 
 // A NullDeviceTest run from a scratch folder whose meshes/ links every
@@ -67,3 +69,13 @@ std::string buildArenaQuietly();
 
 // The folder the tests run from: the build folder with meshes/ in it.
 const char* runDirectory();
+
+// A key as the engine reports it: a release unless `pressedDown`; the game acts on releases.
+irr::SEvent keyEvent(irr::EKEY_CODE key, bool control = false, bool pressedDown = false);
+// The key given to the game's receiver; what the receiver answered.
+bool sendKey(irr::EKEY_CODE key, bool control = false, bool pressedDown = false);
+
+// The first texture of a node's first material, if it has one.
+irr::video::ITexture* textureOf(irr::scene::ISceneNode* node);
+// Its file as the game names it ("meshes/..."), without the folder the engine puts in front; "" if none.
+std::string textureName(irr::scene::ISceneNode* node);

@@ -122,13 +122,55 @@ wait_result() {
 # The game's average frame time in ms, from the caption's "avg:" field.
 frame_ms() { caption "$1" | sed -n 's/.* avg:\([0-9.]*\)$/\1/p'; }
 
-# Waits for about N match ticks (20 ms of real time each, at any frame rate),
-# but at least MIN and at most MAX seconds (defaults 2 and 60).
-wait_ticks() {
-    local ticks="$2" min="${3:-2}" max="${4:-60}"
-    local seconds; seconds=$(awk -v t="$ticks" -v lo="$min" -v hi="$max" \
-        'BEGIN { s = t * 0.02; if (s < lo) s = lo; if (s > hi) s = hi; printf "%.1f", s }')
-    sleep "$seconds"
+# Runs COMMAND... every 0.2 s until it succeeds; fails, saying WHAT, once
+# MAX seconds have gone by. A loaded machine draws frames late and drops
+# ticks from frames over 100 ms: a wait is for what the game shows, never for
+# a time.
+wait_for() {
+    local max="$1" what="$2"; shift 2
+    local deadline=$((SECONDS + max))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what (after ${max} s)"
+        sleep 0.2
+    done
+}
+
+# Takes screenshot NAME of window ID until it differs from screenshot BEFORE
+# in more than PIXELS pixels of REGION (WxH+X+Y; "" for all of it), for at
+# most MAX seconds (default 10); prints its path.
+wait_changed() {
+    local id="$1" before="$2" name="$3" pixels="$4" region="${5:-}" max="${6:-10}" shot changed
+    local deadline=$((SECONDS + max))
+    while :; do
+        shot=$(screenshot "$id" "$name")
+        if [ -n "$region" ]; then changed=$(region_difference "$before" "$shot" "$region")
+        else changed=$(image_difference "$before" "$shot"); fi
+        [ "${changed%%.*}" -gt "$pixels" ] && { echo "$shot"; return 0; }
+        [ "$SECONDS" -lt "$deadline" ] || fail "$name: no change from $(basename "$before") (${changed} pixels)"
+        sleep 0.2
+    done
+}
+
+# Waits until the HUD's top line (score, period and game clock) of window ID
+# has shown N new readings: the clock moves once a game second, 20 ticks, and
+# only while the ball is in play, so at least 20 x N ticks have run after the
+# first firing, however slowly the frames come. SCALE is the window's size
+# over 640 x 480 (default 1); fails after MAX seconds (default 90).
+wait_game_seconds() {
+    local id="$1" seconds="$2" scale="${3:-1}" max="${4:-90}" seen=0
+    local region="$(( 160 * scale ))x$(( 20 * scale ))+$(( 280 * scale ))+$(( 15 * scale ))"
+    local last="$E2E_WORK/clock-last.png" now="$E2E_WORK/clock-now.png"
+    local deadline=$((SECONDS + max))
+    import -window "$id" "$last"
+    while [ "$seen" -lt "$seconds" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "the game clock moved only $seen of $seconds game seconds in ${max} s"
+        sleep 0.2
+        import -window "$id" "$now"
+        if [ "$(region_difference "$last" "$now" "$region")" -gt 20 ]; then
+            seen=$((seen + 1))
+            mv "$now" "$last"
+        fi
+    done
 }
 
 # Prints "R G B" (0..255) of the pixel at X Y of a screenshot.
@@ -155,6 +197,9 @@ check_scene() {
     echo "$(basename "$1"): $colours colours"
     [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
 }
+
+# Whether screenshot NAME of window ID shows a drawn scene (see check_scene).
+scene_shown() { [ "$(identify -format '%k' "$(screenshot "$1" "$2")")" -gt 500 ]; }
 
 # Clicks a mouse button (1 left, 3 right) at the window's centre, where the
 # game keeps the pointer, so the free camera does not turn.

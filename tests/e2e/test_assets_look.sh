@@ -16,7 +16,7 @@ colour_share() {
 start_xvfb
 start_game
 id=$(wait_window)
-sleep 3
+wait_for 30 "no scene drawn in the window" scene_shown "$id" assets_overhead
 # Before play all twenty sit in their two rows: both teams' colours (the
 # HUD's home orange and away green) must be on show.
 overhead=$(screenshot "$id" assets_overhead)
@@ -29,18 +29,18 @@ echo "overhead: home orange $home/10000, away green $away/10000"
 
 # Automatic play: the teams leave their seats, the ball is fired.
 send_keys "$id" space
-sleep 20
-check_scene "$(screenshot "$id" assets_overhead_play)"
+wait_game_seconds "$id" 10
+play=$(screenshot "$id" assets_overhead_play)
+check_scene "$play"
 send_keys "$id" v
-sleep 2
-check_scene "$(screenshot "$id" assets_end)"
+end=$(wait_changed "$id" "$play" assets_end 60000)
+check_scene "$end"
 send_keys "$id" v
-sleep 3
-check_scene "$(screenshot "$id" assets_ball_chase)"
+ball_chase=$(wait_changed "$id" "$end" assets_ball_chase 60000)
+check_scene "$ball_chase"
 # Home skater 5 from behind: orange uniform, number on the back.
 send_keys "$id" h 5 v
-sleep 3
-chase=$(screenshot "$id" assets_player_chase)
+chase=$(wait_changed "$id" "$ball_chase" assets_player_chase 60000)
 check_scene "$chase"
 home=$(colour_share "$chase" "rgb(255,127,0)")
 echo "player chase: home orange $home/10000"

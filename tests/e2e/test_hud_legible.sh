@@ -96,7 +96,7 @@ for size in ${SIZES:-640x480 1280x960}; do
     # skater 5 for the player chase. Roster readouts in the end view.
     LAST_PERIOD=""
     send_keys "$id" space
-    wait_ticks "$id" 500 15 90
+    wait_game_seconds "$id" 15 "$scale"
     send_keys "$id" 5
     read_lines=0
     for mode in 0 1 2 3; do

@@ -19,25 +19,28 @@ seconds_written() { awk -v b="$(stat -c %s "$wav")" -v r=$BYTES_PER_SECOND 'BEGI
 # RMS level (full scale 1) between two times in seconds.
 rms() { "$WAVLEVEL" "$wav" "$1:$2" | sed -n 2p | cut -d' ' -f1; }
 above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+# Whether the file holds more than SECONDS of sound: it is the sound's own clock.
+written_past() { above "$(seconds_written)" "$1"; }
 
 start_xvfb
 start_game
 id=$(wait_window)
 for _ in $(seq 1 50); do [ -s "$wav" ] && break; sleep 0.1; done
 [ -s "$wav" ] || fail "OpenAL wrote no file: no sound device was opened"
-sleep 3
+wait_for 30 "under 3 s of sound before play" written_past 3
 
 # Automatic play, and the first firing by hand at a time the file tells.
 send_keys "$id" space
 fired_at=$(seconds_written)
 send_keys "$id" b
-sleep 28
+wait_for 120 "under 28 s of play written" written_past "$(awk -v t="$fired_at" 'BEGIN { print t + 28 }')"
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended during automatic play"
+before_mute=$(screenshot "$id" sound-on)
 send_keys "$id" m
 muted_at=$(seconds_written)
-sleep 0.5
-screenshot "$id" sound-off >/dev/null
-sleep 2.5
+# The first frame whose commentary line changed: the notice stands for 2 s.
+wait_changed "$id" "$before_mute" sound-off 30 160x30+280+430 >/dev/null
+wait_for 30 "under 3 s of sound after M" written_past "$(awk -v t="$muted_at" 'BEGIN { print t + 3 }')"
 send_keys "$id" q
 wait_game
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after Q"
