@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/frame_loop.h"
+#include "app/frame_clock.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"

@@ -1,6 +1,6 @@
 #include "app/playback.h"
 
-#include "app/frame_loop.h"
+#include "app/frame_clock.h"
 #include "app/replay.h"
 #include "app/tick_driver.h"
 #include "arena/bodies.h"

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "ui/input.h"
+
 // The key's name as the panel and the README write it ("Tab", "F12", "[");
 // null for a key the panel cannot name.
 const char* keyName(irr::EKEY_CODE key);
@@ -16,8 +18,6 @@ struct HelpLine {
     irr::core::rect<irr::s32> area; // px of the window; the text keeps inside it
     irr::video::SColor colour;
 };
-
-constexpr int HELP_PAGE_COUNT = 2;
 
 // Lays both pages out for the window and the HUD font setupHud chose: a
 // title, the page's keys (a run of keys with one help line, as 0 to 9,

@@ -6,8 +6,6 @@
 #include "core/run_state.h"
 #include "ui/cameras.h"
 #include "ui/director.h"
-#include "ui/help_panel.h"
-#include "ui/result_panel.h"
 #include "ui/sound.h"
 
 // Lives for the whole run; start-up hands its address to the device.
@@ -16,6 +14,8 @@ bool (*issueCommand)(const MatchCommand& command) = 0;
 bool watchingRecording = false;
 bool (*timeControl)(ViewerAction action) = 0;
 int helpPanelPage = 0;
+bool resultPanelShown = false;
+bool resultPanelDismissed = false;
 bool screenshotWanted = false;
 
 #define MATCH_KEY(key, control, command, help) {key, control, command, 0, VIEWER_NONE, help}

@@ -72,6 +72,12 @@ extern bool (*issueCommand)(const MatchCommand& command);
 // The page of the panel of keys on show, 0 for none: F1 steps from none to
 // the first page, the second and none again; never reset.
 extern int helpPanelPage;
+constexpr int HELP_PAGE_COUNT = 2;
+// The final whistle's result panel is up: the match is over and the user has
+// not yet answered. Set and cleared by the panel.
+extern bool resultPanelShown;
+// A key or a click on the panel: the run ends with "Game Over!".
+extern bool resultPanelDismissed;
 // F12 was released: set by the key, taken (and cleared) by the frame loop,
 // which saves the window once the HUD is drawn.
 extern bool screenshotWanted;

@@ -14,9 +14,6 @@
 using irr::core::rect;
 using irr::video::SColor;
 
-bool resultPanelShown = false;
-bool resultPanelDismissed = false;
-
 namespace {
 struct PanelLine {
     irr::core::stringw text;

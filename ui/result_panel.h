@@ -4,10 +4,9 @@
 // until the user presses a key, clicks or closes the window; Z starts a new
 // game instead.
 
-// The panel is up: the match is over and the user has not yet answered.
-extern bool resultPanelShown;
-// A key or a click on the panel: the run ends with "Game Over!".
-extern bool resultPanelDismissed;
+// Whether it is up, and whether it was answered, are the event receiver's
+// flags: resultPanelShown and resultPanelDismissed (ui/input.h).
+#include "ui/input.h"
 
 // At the final whistle: lays the panel out from the match's log, once.
 void showResultPanel();
