@@ -43,7 +43,8 @@ send_keys "$id" i
 sleep 2
 send_keys "$id" b 7 s v
 sleep 5
-screenshot "$id" replay-recorded >/dev/null
+recorded_shot=$(screenshot "$id" replay-recorded)
+check_scene "$recorded_shot"
 send_keys "$id" q
 wait_game
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after Q while recording"
@@ -102,7 +103,14 @@ for _ in $(seq 1 120); do
     sleep 0.5
 done
 grep -q "replay: the same match, $ticks ticks" "$GAME_OUT" || fail "the window's replay did not reach the end"
-screenshot "$id" replay-played >/dev/null
+played_shot=$(screenshot "$id" replay-played)
+check_scene "$played_shot"
+# The replay's progress, beside the clock, reads 100 % at its end; live play
+# shows none there.
+progress=$(read_matching '^100%$' "$played_shot" 1 372 0 88 14 '0123456789%' 7)
+[ "$progress" = "100%" ] || fail "the replay's end shows progress '$progress', not 100%"
+live=$(read_hud_line "$recorded_shot" 1 372 0 88 14 '0123456789%' 7 400)
+[ "$live" = "(no band)" ] || fail "live play shows a replay's progress: '$live'"
 send_keys "$id" q
 wait_game
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS after Q in the replay"
