@@ -122,7 +122,7 @@ TEST_F(HudTest, ThePlaybackMarkShowsTheSpeedAndWhatIsWatched)
     EXPECT_LE(mark.LowerRightCorner.X, 470) << "clear of the away readouts";
 }
 
-TEST_F(HudTest, PausedFreezesEverythingButTheBallLine)
+TEST_F(HudTest, PausedFreezesEverythingButTheBallLineAndAStepShowsOnce)
 {
     setCommentary("Ball is dropped!");
     updateHud();
@@ -136,10 +136,20 @@ TEST_F(HudTest, PausedFreezesEverythingButTheBallLine)
     EXPECT_EQ(L"Ball is dropped!", textOf(commentaryText));
     EXPECT_EQ(0, filledRosterTexts());
 
+    // The viewer's single tick while paused shows once, then stands still.
+    ++matchTickNumber;
+    updateHud();
+    EXPECT_EQ(L"PAUSED", textOf(ballStatusText));
+    EXPECT_EQ(L"HOU:04 MAD:00 0 60:00", textOf(scoreText));
+    EXPECT_EQ(L"H1 hit by ball!", textOf(commentaryText));
+    matchClock.away_score = 2;
+    updateHud();
+    EXPECT_EQ(L"HOU:04 MAD:00 0 60:00", textOf(scoreText));
+
     paused = false;
     updateHud();
     EXPECT_EQ(L"28.6m 270 000mph", textOf(ballStatusText));
-    EXPECT_EQ(L"HOU:04 MAD:00 0 60:00", textOf(scoreText));
+    EXPECT_EQ(L"HOU:04 MAD:02 0 60:00", textOf(scoreText));
     EXPECT_EQ(L"H1 hit by ball!", textOf(commentaryText));
 }
 

@@ -143,6 +143,9 @@ static void colourText(irr::gui::IGUIStaticText* text, SColor colour)
     text->enableOverrideColor(true);
 }
 
+// The tick the texts last showed: -1 until they show one.
+static long hudTick = -1;
+
 void setupHud()
 {
     // The mouse only turns the free camera; a pointer over the arena is clutter.
@@ -188,6 +191,7 @@ void setupHud()
 
 void forgetHud()
 {
+    hudTick = -1;
     centreReadout = ballStatusText = scoreText = commentaryText = playbackText = directorText = 0;
     for (int i = 0; i < TEAM_SIZE; ++i)
         homeReadouts[i] = homeStates[i] = awayReadouts[i] = awayStates[i] = 0;
@@ -293,6 +297,7 @@ static void updateScoreLine()
 
 // "x8", "x1/4": the match's speed when it is not 1; "REPLAY" during an
 // instant replay; how far through a recording a replay stands.
+
 static void updatePlaybackMark()
 {
     wchar_t speed[8] = L"";
@@ -317,12 +322,16 @@ void updateHud()
     updatePlaybackMark();
     directorText->setText(directing() ? L"DIRECTOR" : L"");
     const Player& p = *selectedPlayerRecord();
-    if (paused) {
+    // A single tick run while paused (the viewer's step) is shown once, as
+    // any tick is; then the texts stand still again.
+    const bool stepped = matchTickNumber != hudTick;
+    if (paused && !stepped) {
         // Frozen: every other text keeps its last contents and no marker is drawn.
         formatHud(L"PAUSED");
         ballStatusText->setText(hudText);
     } else {
-        drawMarkers(p);
+        if (!paused)
+            drawMarkers(p);
         updateCentreReadout(chasedPlayer());
         if (showRosterReadouts) {
             updateRoster(home_players, homeReadouts, homeStates, HOME_ORANGE);
@@ -333,6 +342,11 @@ void updateHud()
         updateBallLine();
         updateCommentary();
         updateScoreLine();
+        hudTick = matchTickNumber;
+        if (paused) {
+            formatHud(L"PAUSED");
+            ballStatusText->setText(hudText);
+        }
     }
     drawHudTexts();
 }

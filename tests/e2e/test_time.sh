@@ -33,6 +33,23 @@ sleep 2
 mark=$(playback_mark "$(screenshot "$id" time-speed8)" '^x8$')
 [ "$mark" = x8 ] || fail "the HUD shows '$mark' at 8 times speed"
 send_keys "$id" bracketleft bracketleft bracketleft bracketleft BackSpace
+# Paused, twenty single ticks are exactly one second of the game clock.
+score_line() {
+    read_matching '^HOU:[0-9]{2} MAD:[0-9]{2} [1-3] [0-9]{2}:[0-9]{2}$' "$(screenshot "$id" "$1")" 1 280 15 160 15 \
+        'HOUMAD:0123456789 ' 7
+}
+clock_seconds() { awk '{ split($NF, t, ":"); print t[1] * 60 + t[2] }' <<<"$1"; }
+send_keys "$id" p
+sleep 0.5
+before=$(score_line time-paused)
+for _ in $(seq 1 20); do send_keys "$id" period; done
+sleep 0.5
+after=$(score_line time-twenty-ticks)
+echo "paused: '$before', twenty ticks on: '$after'"
+[[ "$after" =~ ^HOU ]] && [[ "$before" =~ ^HOU ]] || fail "the score line did not read: '$before', '$after'"
+[ $(( $(clock_seconds "$before") - $(clock_seconds "$after") )) = 1 ] ||
+    fail "twenty ticks took the clock from '$before' to '$after'"
+send_keys "$id" p
 send_keys "$id" p period period period p
 sleep 3
 send_keys "$id" g
