@@ -91,6 +91,13 @@ send_keys() {
     done
 }
 
+# Ctrl held around the letter (an xdotool name): the game acts on the release.
+ctrl_key() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool keydown ctrl; xdotool key --delay 60 "$2"; xdotool keyup ctrl
+    sleep 0.15
+}
+
 screenshot() { import -window "$1" "$ARTIFACTS/$2.png"; echo "$ARTIFACTS/$2.png"; }
 
 close_window() { "$BUILD_DIR/tests/xclose" "$1"; }

@@ -6,13 +6,6 @@ source "$(dirname "$0")/lib.sh" "$1"
 sim="$BUILD_DIR/skorvane-sim"
 rec="$E2E_WORK/match.rec"
 
-# Ctrl held around the letter: the game acts on the release.
-ctrl_key() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool keydown ctrl; xdotool key --delay 60 "$2"; xdotool keyup ctrl
-    sleep 0.15
-}
-
 start_xvfb
 start_game "$BUILD_DIR" --record "$rec"
 id=$(wait_window)

@@ -8,12 +8,6 @@ source "$(dirname "$0")/lib.sh" "$1"
 sim="$BUILD_DIR/skorvane-sim"
 rec="$E2E_WORK/session.rec"
 
-ctrl_key() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool keydown ctrl; xdotool key --delay 60 "$2"; xdotool keyup ctrl
-    sleep 0.15
-}
-
 # What the HUD says above the clock (the speed, REPLAY, a replay's progress).
 playback_mark() { read_matching "$2" "$1" 1 372 0 88 14 'x0123456789/REPLAY%' 7; }
 

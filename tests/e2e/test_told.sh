@@ -9,12 +9,6 @@
 source "$(dirname "$0")/lib.sh" "$1"
 sim="$BUILD_DIR/skorvane-sim"
 
-ctrl_key() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool keydown ctrl; xdotool key --delay 60 "$2"; xdotool keyup ctrl
-    sleep 0.15
-}
-
 # Width x height of a PNG as ImageMagick's decoder reads it.
 png_size() { identify -format '%wx%h' "$1" 2>/dev/null; }
 
