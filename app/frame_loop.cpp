@@ -11,6 +11,7 @@
 #include "app/tick_driver.h"
 #include "arena/bodies.h"
 #include "arena/scoreboard.h"
+#include "arena/stadium.h"
 #include "core/engine.h"
 #include "core/message.h"
 #include "core/playback.h"
@@ -57,6 +58,8 @@ void simulateAndDraw()
     holdNotice(readClock());
     driver->beginScene(true, true, BACKGROUND);
     sceneManager->drawAll();
+    // Behind all the scene's other nodes, after them.
+    drawArenaShell();
     // After the 3D scene, so the HUD lies on top, and the help over both.
     updateHud();
     drawHelpPanel();

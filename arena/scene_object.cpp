@@ -18,20 +18,32 @@ SceneObject& sceneObject(int index)
     return sceneObjects[index];
 }
 
+// The engine's default test culls a node only when its box misses the box
+// around the whole view, which from above or across the hall holds most of
+// the arena: the view's own planes leave out the players and pieces off the
+// screen before the renderer shades and clips their triangles.
+static ISceneNode* cullByView(ISceneNode* node)
+{
+    if (node)
+        node->setAutomaticCulling(irr::scene::EAC_FRUSTUM_BOX);
+    return node;
+}
+
 ISceneNode* addOctreeNode(IAnimatedMesh* mesh, ISceneNode* parent)
 {
     if (!mesh)
         return 0;
     // Frame 0 at full detail; the loop frames are unused for static meshes.
-    return sceneManager->addOctreeSceneNode(mesh->getMesh(0, 255, -1, -1), parent, -1, OCTREE_MIN_POLYGONS);
+    return cullByView(
+        sceneManager->addOctreeSceneNode(mesh->getMesh(0, 255, -1, -1), parent, -1, OCTREE_MIN_POLYGONS));
 }
 
 ISceneNode* addAnimatedNode(IAnimatedMesh* mesh, ISceneNode* parent)
 {
     if (!mesh)
         return 0;
-    return sceneManager->addAnimatedMeshSceneNode(mesh, parent, -1, vector3df(0, 0, 0), vector3df(0, 0, 0),
-                                                  vector3df(1, 1, 1));
+    return cullByView(sceneManager->addAnimatedMeshSceneNode(mesh, parent, -1, vector3df(0, 0, 0),
+                                                             vector3df(0, 0, 0), vector3df(1, 1, 1)));
 }
 
 void dressNode(ISceneNode* node, const char* textureFile, bool lighting)
@@ -84,6 +96,7 @@ ISceneNode* loadSphereObject(irr::f32 radius, irr::s32 segments, const char* tex
                                                         vector3df(0, 0, 0), vector3df(1, 1, 1));
     if (!node)
         return 0;
+    cullByView(node);
     dressNode(node, textureFile, false);
     return node;
 }

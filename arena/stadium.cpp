@@ -71,6 +71,32 @@ static void buildPieces(const StadiumPiece* pieces, int count)
     }
 }
 
+// Near to far as the cameras see them from inside the ring: the track under
+// the players, the floor inside it, then the wall with the stands and the hall
+// behind it all. The wall's own parts are in the same order in its mesh.
+static const int SHELL_PIECES[] = {OUTER_TRACK, PLAYER_BAY_FLOOR, OUTER_WALL};
+
+// The engine sorts the solid nodes it draws by their texture's address, which
+// for the pieces loaded first puts the farthest surfaces first: every layer
+// of the scene was textured, then hidden by the next.
+static void keepShellForLast()
+{
+    for (int index : SHELL_PIECES) {
+        if (irr::scene::ISceneNode* node = sceneObject(index).node) {
+            // Invisible nodes are not animated, so their place is fixed here.
+            node->updateAbsolutePosition();
+            node->setVisible(false);
+        }
+    }
+}
+
+void drawArenaShell()
+{
+    for (int index : SHELL_PIECES)
+        if (irr::scene::ISceneNode* node = sceneObject(index).node)
+            node->render();
+}
+
 static void lightTheHall()
 {
     sceneManager->setAmbientLight(HALL_AMBIENT);
@@ -83,6 +109,7 @@ void buildStadium()
     buildPieces(INNER_PIECES, sizeof INNER_PIECES / sizeof INNER_PIECES[0]);
     buildScoreboards();
     buildPieces(OUTER_PIECES, sizeof OUTER_PIECES / sizeof OUTER_PIECES[0]);
+    keepShellForLast();
     if (lightingSwitch)
         lightTheHall();
 }
