@@ -197,12 +197,17 @@ region_difference() {
 }
 
 # A textured scene has thousands of colours; an empty one the clear colour and
-# a few for the HUD text.
+# a few for the HUD text. From inside the hall some surface lies behind every
+# pixel, so the clear colour (63, 63, 63) shows only where a piece of the
+# arena is missing, as the floor or the track would be if not drawn.
 check_scene() {
-    local colours
+    local colours background
     colours=$(identify -format '%k' "$1")
-    echo "$(basename "$1"): $colours colours"
+    background=$(convert "$1" -fill white -opaque "rgb(63,63,63)" -fill black +opaque white \
+        -format '%[fx:int(1000*mean.r)]' info:)
+    echo "$(basename "$1"): $colours colours, $background/1000 of the window bare"
     [ "$colours" -gt 500 ] || fail "$(basename "$1") shows hardly anything ($colours colours)"
+    [ "$background" -le 10 ] || fail "$(basename "$1") shows the bare background in $background/1000 of the window"
 }
 
 # Whether screenshot NAME of window ID shows a drawn scene (see check_scene).
